@@ -1,0 +1,50 @@
+#pragma once
+// The program's own folders and the user's special folders.
+
+#include <stdexcept>
+#include <string>
+
+namespace lumetta {
+
+class EAppFolder : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct SpecialFolders {
+  std::string DesktopFolder;
+  std::string DocumentsFolder;
+  // The user's pictures folder, which stands for "My Pictures".
+  std::string PicturesFolder;
+};
+
+struct AppFolders {
+  std::string AppFolder;
+  std::string TempFolder;
+  std::string ThumbnailFolder;
+  std::string DesktopFolder;
+  std::string DocumentsFolder;
+  std::string PicturesFolder;
+
+  std::string SettingsFile() const;
+  std::string FavoritesFoldersFile() const;  // OkiniF.dat
+  std::string FavoritesFile() const;         // Okini.dat
+  std::string FavoritePhotosFile() const;    // Okini2.dat
+  std::string LockFile() const;
+};
+
+// The folders below app_folder, with the special folders.
+AppFolders MakeAppFolders(const std::string& app_folder, const SpecialFolders& special);
+
+// Creates Temp, Thumbnail and its 01, 02, 03 when missing. Throws EAppFolder
+// naming the first folder that cannot be created.
+void CreateDataFolders(const AppFolders& folders);
+
+// Slot 1's first-run folder: "My Pictures" (the pictures folder) when it
+// exists, else the documents folder when it exists, else the desktop.
+std::string DefaultSlotFolder(const AppFolders& folders);
+
+// True when a file can be created in folder.
+bool IsWritableFolder(const std::string& folder);
+
+}  // namespace lumetta

@@ -1,0 +1,80 @@
+#pragma once
+// The program-wide state: created once at start-up, owned by the
+// application, passed by reference to the operations.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/app/app_folders.h"
+#include "core/app/current_photo.h"
+#include "core/app/settings.h"
+#include "core/imaging/spi_dib_image.h"
+#include "core/library/photo_list.h"
+#include "core/view/view_state.h"
+
+namespace lumetta {
+
+struct CalendarDate {
+  int Year = 2000;
+  int Month = 1;
+  int Day = 1;
+};
+
+struct AppState {
+  AppState() { DecodedPhoto.SetBitCount(24); }
+
+  AppFolders folders;
+  Settings settings;
+
+  // Start-up and busy flags.
+  bool UiReady = true;
+  bool FirstRun = false;
+  bool Activated = false;
+  bool ZipAvailable = false;
+  std::string CommandLinePhoto;
+  CalendarDate Today;
+
+  // Photo-folder slots and the folder shown.
+  std::int32_t SlotIndex = 0;
+  std::array<std::string, 4> SlotLastFolder;  // [1..3]
+  std::array<std::int32_t, 4> SlotStripPos{0, 1, 1, 1};
+  std::string OpenFolder;
+  std::string CurrentFolder;
+
+  // The photo list and the strip position.
+  PhotoList photos;
+  std::int32_t StripPos = 0;
+  std::vector<std::string> PhotoExtensions;
+  bool JpegByPlugin = false;
+  bool BmpByPlugin = false;
+  bool TiffByPlugin = false;
+
+  // The photo on show.
+  PhotoRecord current;
+  bool EditsDirty = false;
+  std::int32_t PanoramaMode = 0;
+  std::array<PhotoRecord, 5> Panes;  // [1..4]
+  TSPIDibImage DecodedPhoto;
+
+  // The view.
+  ViewState view;
+  TDibImage ViewPicture;     // what ViewImg shows
+  TDibImage FullPicture;     // the full-screen image
+  TDibImage PreviewPicture;  // the brightness dialog's preview
+  TDibImage SlidePicture;    // the slide show's buffer
+
+  // Mode flags that redirect rendering.
+  bool FullScreenActive = false;
+  bool SlideShowActive = false;
+  bool AdjustPreviewActive = false;
+
+  // The directory watcher's flags.
+  bool WatchArmed = false;
+  bool IgnoreNextChange = false;
+
+  bool PhotoShown() const { return !current.Name.empty(); }
+};
+
+}  // namespace lumetta

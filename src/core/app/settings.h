@@ -1,0 +1,82 @@
+#pragma once
+// The settings file "Lumetta-ini.dat": 54 lines, one value per line,
+// identified by position alone.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumetta {
+
+inline constexpr std::string_view kSettingsFileName = "Lumetta-ini.dat";
+inline constexpr int kSettingsLineCount = 54;
+
+enum class QualityModeKind : std::int32_t { HighQuality = 0, HighSpeed = 1 };
+
+struct Settings {
+  std::int32_t WindowLeft = 0;
+  std::int32_t WindowTop = 0;
+  std::array<std::string, 4> SlotFolder;  // [1..3]
+  std::uint8_t SortMode = 1;
+  std::uint8_t SizeMode = 3;
+  std::int32_t CustomWidth = 0;
+  std::int32_t CustomHeight = 0;
+  std::string Reserved9;
+  std::array<std::string, 4> AppPaths;  // [1..3]
+  std::uint8_t ExportFormat = 1;
+  std::uint8_t JpegQuality = 8;
+  std::uint8_t ExportExif = 1;
+  std::uint8_t UpperCaseExt = 0;
+  std::array<std::string, 4> CameraNames;    // [1..3], at most 30 bytes
+  std::array<std::string, 4> CameraFolders;  // [1..3]
+  std::uint8_t TransferLocked = 0;
+  std::uint8_t TransferMovies = 1;
+  std::uint8_t TransferDateFolders = 1;
+  std::string CacheSweepMonth = "000000";  // at most 6 bytes
+  std::int32_t GlobalSharpness = 12;
+  std::int32_t QualityMode = 0;  // QualityModeKind
+  std::int32_t HistogramAuto = 0;
+  std::int32_t CommentVisible = 1;
+  std::int32_t CommentPosition = 1;
+  std::int32_t Reserved37 = 0;
+  std::uint8_t ExportComment = 1;
+  std::int32_t SortDirection = 1;
+  std::int32_t SlideInterval = 5;
+  std::int32_t SlideCustomSeconds = 1;
+  std::int32_t SlideRepeat = 0;
+  std::int32_t SlideNextFolder = 1;
+  std::int32_t SlideTransition = 2;
+  std::int32_t StarSandSpeed = 2;
+  std::int32_t PageDirection = 0;
+  std::int32_t PageSpeed = 3;
+  std::int32_t FadeMode = 0;
+  std::int32_t FadeSpeed = 2;
+  std::uint8_t ExportWhole = 0;
+  std::int32_t GlobalEffect = 1;
+  std::uint8_t OkiniSortMode = 1;
+  std::int32_t OkiniSortDirection = 1;
+
+  bool operator==(const Settings&) const = default;
+};
+
+// Byte limits of the "text n" lines.
+inline constexpr std::size_t kCameraNameBytes = 30;
+inline constexpr std::size_t kCacheSweepMonthBytes = 6;
+
+// The settings of a file's lines. Never fails: a line that is missing or
+// cannot be read as its kind keeps the default of that line.
+Settings SettingsFromLines(const std::vector<std::string>& lines);
+
+// The 54 lines of the file, in order.
+std::vector<std::string> SettingsToLines(const Settings& settings);
+
+// Reads the file. Throws EDataFile only when the file cannot be read at all.
+Settings LoadSettings(std::string_view path);
+
+// Writes the whole file (a temporary file renamed over the old one). Throws
+// EDataFile; the old file is then unchanged.
+void SaveSettings(std::string_view path, const Settings& settings);
+
+}  // namespace lumetta

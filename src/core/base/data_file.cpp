@@ -1,0 +1,77 @@
+#include "core/base/data_file.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "core/base/paths.h"
+#include "core/base/text_codec.h"
+
+namespace lumetta {
+
+std::string ReadFileBytes(std::string_view path, std::size_t max_bytes) {
+  std::ifstream in(ToFsPath(path), std::ios::binary);
+  if (!in) throw EDataFile("cannot open " + std::string(path));
+  std::string bytes;
+  char buffer[65536];
+  while (bytes.size() < max_bytes) {
+    in.read(buffer, static_cast<std::streamsize>(std::min(sizeof buffer, max_bytes - bytes.size())));
+    const auto n = in.gcount();
+    if (n <= 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  if (in.bad()) throw EDataFile("cannot read " + std::string(path));
+  return bytes;
+}
+
+std::vector<std::string> ReadDataFileLines(std::string_view path) {
+  const std::string text = DecodeDataText(ReadFileBytes(path));
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') continue;
+    lines.emplace_back(text, start, i - start);
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.emplace_back(text, start);
+  return lines;
+}
+
+void WriteDataFileLines(std::string_view path, const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) {
+    text += line;
+    text += "\r\n";
+  }
+  WriteFileAtomically(path, EncodeDataText(text));
+}
+
+void WriteFileAtomically(std::string_view path, std::string_view bytes) {
+  const std::filesystem::path target = ToFsPath(path);
+  std::filesystem::path temp = target;
+  temp += ".tmp~";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) throw EDataFile("cannot create " + FromFsPath(temp));
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::error_code ec;
+      std::filesystem::remove(temp, ec);
+      throw EDataFile("cannot write " + FromFsPath(temp));
+    }
+  }
+  std::error_code ec;
+  std::filesystem::rename(temp, target, ec);
+  if (ec) {
+    std::error_code ignored;
+    std::filesystem::remove(temp, ignored);
+    throw EDataFile("cannot replace " + std::string(path) + ": " + ec.message());
+  }
+}
+
+}  // namespace lumetta

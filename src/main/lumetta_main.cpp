@@ -1,0 +1,13 @@
+// Lumetta: a photo viewer and organiser.
+#include <QApplication>
+
+#include "ui/app/application.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Lumetta");
+  const std::string photo = argc > 1 ? QString::fromLocal8Bit(argv[1]).toStdString() : std::string();
+  lumetta::ui::Application lumetta_app(lumetta::ui::Application::CurrentEnvironment(photo));
+  lumetta_app.Show();
+  return QApplication::exec();
+}

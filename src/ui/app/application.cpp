@@ -1,0 +1,134 @@
+#include "ui/app/application.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QScreen>
+#include <QTimer>
+
+#include "core/app/shutdown.h"
+#include "core/app/version.h"
+#include "platform/special_folders.h"
+
+namespace lumetta::ui {
+
+namespace {
+// The 800 layout: the view's origin and the client area.
+constexpr int kViewLeft800 = 214;
+constexpr int kViewTop800 = 71;
+constexpr int kClientWidth800 = 1016;
+constexpr int kClientHeight800 = 673;
+}  // namespace
+
+const std::vector<std::string>& WelcomeLines() {
+  static const std::vector<std::string> lines = {
+      "こんにちは。",
+      "「Lumetta」をお使いいただきありがとうございます。",
+      "",
+      "初めて画像を表示する際は、サムネイル画像を作成する",
+      "ため多少時間を要します。１度表示したサムネイル画像",
+      "は次回から『超高速』で処理します。",
+      "",
+      "キーボードでも操作できます。（『F1』キーで操作表表示）",
+      "",
+      "まずは、画面左上の「初めて使う方へ」メニューを",
+      "クリックなさってください。",
+      "写真をより楽しんでいただけたら幸いです。",
+  };
+  return lines;
+}
+
+StartupEnvironment Application::CurrentEnvironment(const std::string& command_line_photo) {
+  StartupEnvironment env;
+  env.ExecutableFolder = platform::ExecutableFolder();
+  env.UserDataFolder = platform::UserDataFolder();
+  env.ScratchDataFolder = platform::ScratchDataFolder();
+  env.Special = platform::QuerySpecialFolders();
+  const QDate today = QDate::currentDate();
+  env.Today = CalendarDate{today.year(), today.month(), today.day()};
+  if (QScreen* screen = QApplication::primaryScreen()) {
+    env.ScreenWidth = screen->geometry().width();
+    env.ScreenHeight = screen->geometry().height();
+  }
+  env.CommandLinePhoto = command_line_photo;
+  return env;
+}
+
+Application::Application(const StartupEnvironment& env) : env_(env) {
+  QApplication::setApplicationDisplayName("Lumetta");
+  CreateMainState(state_, env_, ui_);
+
+  lock_ = std::make_unique<platform::InstanceLock>(state_.folders.LockFile());
+  if (!lock_->TryAcquire()) {
+    second_instance_ = true;
+    state_.settings.WindowLeft += 32;
+    state_.settings.WindowTop += 32;
+  }
+
+  main_form_ = std::make_unique<TMainForm>(state_, ui_);
+  main_form_->OnCloseQuery = [this] { return FormCloseQuery(); };
+  main_form_->OnActivate = [this] { FormActivate(); };
+  FormShow();
+}
+
+Application::~Application() = default;
+
+void Application::FormShow() {
+  TMainForm& form = *main_form_;
+  state_.view.ViewWidth = 800;
+  state_.view.ViewHeight = 600;
+  form.SetClientSize(kClientWidth800, kClientHeight800);
+  form.PlaceView(kViewLeft800, kViewTop800);
+  form.adjustSize();
+
+  std::int32_t left = state_.settings.WindowLeft;
+  std::int32_t top = state_.settings.WindowTop;
+  const QSize size = form.frameGeometry().size();
+  KeepOnScreen(left, top, size.width(), size.height(), env_.ScreenWidth, env_.ScreenHeight);
+  form.move(left, top);
+}
+
+void Application::Show() {
+  main_form_->show();
+  const QRect frame = main_form_->frameGeometry();
+  std::int32_t left = frame.left();
+  std::int32_t top = frame.top();
+  KeepOnScreen(left, top, frame.width(), frame.height(), env_.ScreenWidth, env_.ScreenHeight);
+  if (left != frame.left() || top != frame.top()) main_form_->move(left, top);
+  // The first activation runs once the window is up, whether or not the
+  // window manager activates it.
+  QTimer::singleShot(0, this, [this] { FormActivate(); });
+}
+
+void Application::FormActivate() {
+  if (state_.Activated) return;
+  state_.Activated = true;
+  main_form_->repaint();
+  if (state_.FirstRun) {
+    state_.FirstRun = false;
+    ui_.ShowMessageBox(WelcomeLines());
+  }
+  state_.ViewPicture.Fill(128, 128, 128);
+  ui_.RepaintPicture(Picture::ViewImg);
+  if (!state_.CommandLinePhoto.empty()) {
+    state_.CommandLinePhoto.clear();
+    return;
+  }
+  state_.SlotIndex = 1;
+  state_.CurrentFolder = state_.settings.SlotFolder[1];
+}
+
+bool Application::FormCloseQuery() {
+  const QPoint pos = main_form_->frameGeometry().topLeft();
+  const std::int32_t old_left = state_.settings.WindowLeft;
+  const std::int32_t old_top = state_.settings.WindowTop;
+  state_.settings.WindowLeft = pos.x();
+  state_.settings.WindowTop = pos.y();
+  // Only the first instance empties the shared scratch folder.
+  const bool other_running = !lock_->TryAcquire();
+  if (CloseQuery(state_, ui_, other_running) == CloseAnswer::Close) return true;
+  state_.settings.WindowLeft = old_left;
+  state_.settings.WindowTop = old_top;
+  return false;
+}
+
+}  // namespace lumetta::ui
