@@ -1,11 +1,14 @@
 #include "ui/app/main_form.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 
 #include "ui/app/colours.h"
 #include "ui/app/fonts.h"
+#include "ui/app/input_discard.h"
 
 namespace lumetta::ui {
 
@@ -29,12 +32,25 @@ TMainForm::TMainForm(AppState& state, QtUserInterface& ui, QWidget* parent)
   setCentralWidget(client_);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+  panels_ = BuildMainPanels(client_);
   view_img_ = new PictureWidget(&state_.ViewPicture, client_);
   view_img_->setObjectName("ViewImg");
+
   ui_.SetMainWindow(this);
   ui_.RegisterPicture(Picture::ViewImg, view_img_);
   ui_.RegisterViewWidget(view_img_);
+  ui_.Register(Ctl::HenshuLbl, panels_.HenshuLbl);
+  ui_.Register(Ctl::GashitsuModeLbl, panels_.GashitsuModeLbl);
+  ui_.Register(Ctl::GashitsuModeSLbl, panels_.GashitsuModeSLbl);
+  ui_.Register(Ctl::KoukaLbl, panels_.KoukaLbl);
+  ui_.Register(Ctl::SharpLbl, panels_.SharpLbl);
+
+  // The window sees keys before its controls, and Tab and the arrows never
+  // move the focus: they are commands.
+  qApp->installEventFilter(this);
 }
+
+TMainForm::~TMainForm() { qApp->removeEventFilter(this); }
 
 void TMainForm::SetClientSize(int width, int height) { client_->setFixedSize(width, height); }
 
@@ -48,6 +64,22 @@ void TMainForm::PlaceView(int left, int top) {
   view_img_->update();
 }
 
+void TMainForm::SetKeyHandler(KeyCommand command, std::function<void(bool)> handler) {
+  key_handlers_[command] = std::move(handler);
+}
+
+void TMainForm::FormKeyDown(Key key, bool shift, bool ctrl) {
+  const KeyCommand command = MapMainKey(key, shift, ctrl, state_.settings.SortDirection);
+  if (command == KeyCommand::None || !state_.UiReady) return;
+  const auto& message = NoPhotoMessage(command);
+  if (!message.empty() && !state_.PhotoShown()) {
+    ui_.ShowMessageBox(message);
+    return;
+  }
+  auto it = key_handlers_.find(command);
+  if (it != key_handlers_.end() && it->second) it->second(shift);
+}
+
 void TMainForm::closeEvent(QCloseEvent* event) {
   if (OnCloseQuery && !OnCloseQuery()) {
     event->ignore();
@@ -56,17 +88,61 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TMainForm::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  if (shown_) return;
-  shown_ = true;
-  if (OnFirstShow) OnFirstShow();
-}
-
 bool TMainForm::event(QEvent* event) {
   const bool handled = QMainWindow::event(event);
   if (event->type() == QEvent::WindowActivate && OnActivate) OnActivate();
   return handled;
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || widget->window() != this || QApplication::activeModalWidget() != nullptr) {
+    return QMainWindow::eventFilter(watched, event);
+  }
+  auto* key_event = static_cast<QKeyEvent*>(event);
+  const Qt::KeyboardModifiers mods = key_event->modifiers();
+  FormKeyDown(KeyOfQt(key_event->key()), mods & Qt::ShiftModifier, mods & Qt::ControlModifier);
+  DiscardPendingInput();
+  return true;
+}
+
+Key KeyOfQt(int qt_key) {
+  switch (qt_key) {
+    case Qt::Key_A: return Key::A;
+    case Qt::Key_B: return Key::B;
+    case Qt::Key_C: return Key::C;
+    case Qt::Key_D: return Key::D;
+    case Qt::Key_E: return Key::E;
+    case Qt::Key_F: return Key::F;
+    case Qt::Key_G: return Key::G;
+    case Qt::Key_M: return Key::M;
+    case Qt::Key_N: return Key::N;
+    case Qt::Key_Q: return Key::Q;
+    case Qt::Key_S: return Key::S;
+    case Qt::Key_V: return Key::V;
+    case Qt::Key_W: return Key::W;
+    case Qt::Key_X: return Key::X;
+    case Qt::Key_Z: return Key::Z;
+    case Qt::Key_1: return Key::Digit1;
+    case Qt::Key_2: return Key::Digit2;
+    case Qt::Key_Up: return Key::Up;
+    case Qt::Key_Down: return Key::Down;
+    case Qt::Key_Left: return Key::Left;
+    case Qt::Key_Right: return Key::Right;
+    case Qt::Key_Delete: return Key::Delete;
+    case Qt::Key_Escape: return Key::Escape;
+    case Qt::Key_F1: return Key::F1;
+    case Qt::Key_F2: return Key::F2;
+    case Qt::Key_F5: return Key::F5;
+    case Qt::Key_F6: return Key::F6;
+    case Qt::Key_F7: return Key::F7;
+    case Qt::Key_F8: return Key::F8;
+    case Qt::Key_F9: return Key::F9;
+    case Qt::Key_F11: return Key::F11;
+    case Qt::Key_F12: return Key::F12;
+    default: return Key::Other;
+  }
 }
 
 }  // namespace lumetta::ui

@@ -4,9 +4,12 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <map>
 
 #include "core/app/app_state.h"
+#include "core/app/key_map.h"
 #include "ui/app/main_menu.h"
+#include "ui/app/main_panels.h"
 #include "ui/app/qt_user_interface.h"
 #include "ui/view/picture_widget.h"
 
@@ -16,10 +19,12 @@ class TMainForm : public QMainWindow {
   Q_OBJECT
  public:
   TMainForm(AppState& state, QtUserInterface& ui, QWidget* parent = nullptr);
+  ~TMainForm() override;
 
   QWidget* ClientArea() const { return client_; }
   PictureWidget* ViewImg() const { return view_img_; }
   const MainMenu& Menus() const { return menus_; }
+  const MainPanels& Panels() const { return panels_; }
 
   // Gives the client area (below the menu bar) a fixed size.
   void SetClientSize(int width, int height);
@@ -27,16 +32,21 @@ class TMainForm : public QMainWindow {
   // ViewPicture that size, filled grey.
   void PlaceView(int left, int top);
 
+  // Binds a command of the keyboard map to its handler; the handler gets
+  // the Shift state. Commands without a handler do nothing.
+  void SetKeyHandler(KeyCommand command, std::function<void(bool shift)> handler);
+  // The keyboard map: what a key press does in the main window.
+  void FormKeyDown(Key key, bool shift, bool ctrl);
+
   // Asked when the window is to close; true lets it close.
   std::function<bool()> OnCloseQuery;
-  // The first showing and every activation.
-  std::function<void()> OnFirstShow;
+  // Every activation of the window.
   std::function<void()> OnActivate;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   AppState& state_;
@@ -44,7 +54,11 @@ class TMainForm : public QMainWindow {
   QWidget* client_ = nullptr;
   PictureWidget* view_img_ = nullptr;
   MainMenu menus_;
-  bool shown_ = false;
+  MainPanels panels_;
+  std::map<KeyCommand, std::function<void(bool)>> key_handlers_;
 };
+
+// The program's key of a Qt key code.
+Key KeyOfQt(int qt_key);
 
 }  // namespace lumetta::ui

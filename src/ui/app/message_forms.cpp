@@ -48,7 +48,13 @@ MessageForm::MessageForm(const QString& caption, int max_lines, int client_width
   }
 }
 
+void MessageForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (owner_ != nullptr) CentreOver(owner_);
+}
+
 void MessageForm::CentreOver(QWidget* owner) {
+  owner_ = owner;
   QRect own = frameGeometry();
   int left = own.left();
   int top = own.top();
@@ -131,7 +137,9 @@ TSelectForm::TSelectForm(const std::vector<std::string>& lines, const std::vecto
 namespace {
 template <typename Form>
 void Prepare(Form& form, QWidget* main_window) {
-  QWidget* owner = QApplication::activeWindow();
+  // The active window of the program: a modal dialog when one is open.
+  QWidget* owner = QApplication::activeModalWidget();
+  if (owner == nullptr) owner = QApplication::activeWindow();
   if (owner == nullptr) owner = main_window;
   form.CentreOver(owner);
 }

@@ -23,6 +23,9 @@ class MessageForm : public QDialog {
   void CentreOver(QWidget* owner);
 
  protected:
+  // Centres again once the window's frame is known.
+  void showEvent(QShowEvent* event) override;
+
   MessageForm(const QString& caption, int max_lines, int client_width, const std::vector<std::string>& lines,
               QWidget* parent);
   int LineCount() const { return line_count_; }
@@ -30,6 +33,7 @@ class MessageForm : public QDialog {
  private:
   std::vector<QLabel*> labels_;
   int line_count_ = 0;
+  QWidget* owner_ = nullptr;
 };
 
 class TPrintForm : public MessageForm {

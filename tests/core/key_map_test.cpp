@@ -1,0 +1,56 @@
+#include "core/app/key_map.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace lumetta {
+namespace {
+
+struct KeyCase {
+  const char* name;
+  Key key;
+  bool shift, ctrl;
+  int direction;
+  KeyCommand expected;
+};
+
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+
+class KeyMapTest : public testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeyMapTest, EachPressMatchesOneRow) {
+  const KeyCase& c = GetParam();
+  EXPECT_EQ(MapMainKey(c.key, c.shift, c.ctrl, c.direction), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, KeyMapTest,
+    testing::Values(KeyCase{"UpStepsForwardFromTheLeft", Key::Up, false, false, 1, KeyCommand::NextPhoto},
+                    KeyCase{"UpStepsBackFromTheRight", Key::Up, false, false, -1, KeyCommand::PreviousPhoto},
+                    KeyCase{"ShiftUpIsThePreviousFolder", Key::Up, true, false, -1, KeyCommand::PreviousFolder},
+                    KeyCase{"CtrlUpIsThePreviousFolder", Key::Up, false, true, 1, KeyCommand::PreviousFolder},
+                    KeyCase{"DownOpensTheWideWindow", Key::Down, false, false, 1, KeyCommand::OpenWideWindow},
+                    KeyCase{"ShiftDownIsTheNextFolder", Key::Down, true, false, 1, KeyCommand::NextFolder},
+                    KeyCase{"CtrlDAddsAFavoriteOnly", Key::D, false, true, 1, KeyCommand::AddFavorite},
+                    KeyCase{"DIsTheNextFolder", Key::D, false, false, 1, KeyCommand::NextFolder},
+                    KeyCase{"CtrlBOpensFavoritesOnly", Key::B, false, true, 1, KeyCommand::OpenFavorites},
+                    KeyCase{"BZoomsIn", Key::B, true, false, 1, KeyCommand::ZoomIn},
+                    KeyCase{"ShiftLeftScrollsEight", Key::Left, true, false, 1, KeyCommand::StripLeft8},
+                    KeyCase{"LeftScrollsOne", Key::Left, false, false, 1, KeyCommand::StripLeft1},
+                    KeyCase{"CtrlLeftGoesToTheStart", Key::Left, true, true, 1, KeyCommand::StripToStart},
+                    KeyCase{"CtrlRightGoesToTheEnd", Key::Right, false, true, 1, KeyCommand::StripToEnd},
+                    KeyCase{"F12NextEffect", Key::F12, false, false, 1, KeyCommand::NextEffect},
+                    KeyCase{"EscapeDoesNothing", Key::Escape, false, false, 1, KeyCommand::None}),
+    [](const testing::TestParamInfo<KeyCase>& info) { return info.param.name; });
+
+TEST(KeyMap, CommandsThatNeedAPhotoExplainThemselves) {
+  EXPECT_EQ(NoPhotoMessage(KeyCommand::TurnLeft).front(), "『１』キーは、現在表示されている写真を");
+  EXPECT_EQ(NoPhotoMessage(KeyCommand::SaveEditedPhoto).size(), 8u);
+  EXPECT_EQ(NoPhotoMessage(KeyCommand::FullScreen).size(), 4u);
+  EXPECT_TRUE(NoPhotoMessage(KeyCommand::NextPhoto).empty());
+  EXPECT_TRUE(NoPhotoMessage(KeyCommand::RefreshThumbnail).empty());
+}
+
+}  // namespace
+}  // namespace lumetta
