@@ -3,7 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <sstream>
+#include <istream>
+#include <streambuf>
 #include <utility>
 
 #include "core/base/paths.h"
@@ -99,6 +100,8 @@ TDibImage& TDibImage::operator=(const TDibImage& other) {
 }
 
 namespace {
+std::int64_t AbsHeight(std::int32_t height) { return height < 0 ? -std::int64_t{height} : std::int64_t{height}; }
+
 int ColourCountOf(const TDibData& store) {
   return static_cast<int>(store.header.biClrUsed > 256 ? 256 : store.header.biClrUsed);
 }
@@ -112,14 +115,14 @@ void TDibImage::SetWidth(std::int32_t width) {
 
 void TDibImage::SetHeight(std::int32_t height) {
   if (height == 0) throw EDibInvalidDIBPara("TDibImage.SetHeight: Invalid Height");
-  if ((height < 0 ? -height : height) == data_->height) return;
+  if (AbsHeight(height) == data_->height) return;
   data_ = TDibData::Create(data_->width, height, ColourCountOf(*data_), data_->header.biBitCount);
 }
 
 void TDibImage::SetSize(std::int32_t width, std::int32_t height) {
   if (width <= 0) throw EDibInvalidDIBPara("TDibImage.SetWidth: Invalid Width");
   if (height == 0) throw EDibInvalidDIBPara("TDibImage.SetHeight: Invalid Height");
-  if (width == data_->width && (height < 0 ? -height : height) == data_->height) return;
+  if (width == data_->width && AbsHeight(height) == data_->height) return;
   data_ = TDibData::Create(width, height, ColourCountOf(*data_), data_->header.biBitCount);
 }
 
@@ -140,8 +143,7 @@ void TDibImage::SetPixelFormat(TDibPixelFormat format) {
 }
 
 std::uint32_t TDibImage::Pixels(std::int32_t x, std::int32_t y) const {
-  const std::uint32_t compression = data_->header.biCompression;
-  if (compression == BI_RLE8 || compression == BI_RLE4) throw EDibBadDIBType("TDibImage.GetPixels: Bad DIB Type");
+  if (!data_->HoldsRows()) throw EDibBadDIBType("TDibImage.GetPixels: Bad DIB Type");
   if (x < 0 || x >= data_->width || y < 0 || y >= data_->height) {
     throw EDibPixelPositionRange("TDibImage.GetPixels: Pixel Position is Out of Range");
   }
@@ -164,8 +166,7 @@ std::uint32_t TDibImage::Pixels(std::int32_t x, std::int32_t y) const {
 
 void TDibImage::SetPixels(std::int32_t x, std::int32_t y, std::uint32_t colour) {
   MakeUnique();
-  const std::uint32_t compression = data_->header.biCompression;
-  if (compression == BI_RLE8 || compression == BI_RLE4) throw EDibBadDIBType("TDibImage.SetPixels: Bad DIB Type");
+  if (!data_->HoldsRows()) throw EDibBadDIBType("TDibImage.SetPixels: Bad DIB Type");
   if (x < 0 || x >= data_->width || y < 0 || y >= data_->height) {
     throw EDibPixelPositionRange("TDibImage.SetPixels: Pixel Position is Out of Range");
   }
@@ -207,8 +208,7 @@ std::uint8_t* TDibImage::ScanLine(std::int32_t y) {
 
 const std::uint8_t* TDibImage::ScanLine(std::int32_t y) const {
   if (y < 0 || y >= data_->height) throw EDibPixelPositionRange("TDibImage.GetScanLine: y is Out of Range");
-  const std::uint32_t compression = data_->header.biCompression;
-  if (compression == BI_RLE8 || compression == BI_RLE4) throw EDibBadDIBType("TDibImage.GetScanLine: Bad DIB Type");
+  if (!data_->HoldsRows()) throw EDibBadDIBType("TDibImage.GetScanLine: Bad DIB Type");
   return RowUnchecked(y);
 }
 
@@ -231,8 +231,34 @@ void TDibImage::TakeStore(std::unique_ptr<TDibData> store) { data_ = std::move(s
 
 void TDibImage::LoadFromStream(std::istream& in) { data_ = ReadBmpStore(in); }
 
+namespace {
+// A read-only stream over bytes in memory, so that loading from memory makes
+// no copy of them.
+class MemoryBuffer : public std::streambuf {
+ public:
+  MemoryBuffer(const void* bytes, std::size_t size) {
+    char* begin = const_cast<char*>(static_cast<const char*>(bytes));
+    setg(begin, begin, begin + size);
+  }
+
+ protected:
+  pos_type seekoff(off_type off, std::ios_base::seekdir dir, std::ios_base::openmode which) override {
+    if (!(which & std::ios_base::in)) return pos_type(off_type(-1));
+    const off_type base = dir == std::ios_base::beg ? 0 : dir == std::ios_base::cur ? gptr() - eback() : egptr() - eback();
+    const off_type target = base + off;
+    if (target < 0 || target > egptr() - eback()) return pos_type(off_type(-1));
+    setg(eback(), eback() + target, egptr());
+    return pos_type(target);
+  }
+  pos_type seekpos(pos_type pos, std::ios_base::openmode which) override {
+    return seekoff(off_type(pos), std::ios_base::beg, which);
+  }
+};
+}  // namespace
+
 void TDibImage::LoadFromMemory(const void* bytes, std::size_t size) {
-  std::istringstream in(std::string(static_cast<const char*>(bytes), size), std::ios::binary);
+  MemoryBuffer buffer(bytes, size);
+  std::istream in(&buffer);
   LoadFromStream(in);
 }
 
@@ -258,7 +284,7 @@ void TDibImage::Fill(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
 
 void TDibImage::FillRect(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom,
                          std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-  if (BitCount() != 24) throw EDibBadDIBType("TDibImage.FillRect: Bad DIB Type");
+  if (BitCount() != 24 || !data_->HoldsRows()) throw EDibBadDIBType("TDibImage.FillRect: Bad DIB Type");
   if (left < 0) left = 0;
   if (top < 0) top = 0;
   if (right > Width()) right = Width();

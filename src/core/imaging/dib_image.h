@@ -133,6 +133,9 @@ class TDibData {
     return ((width * bit_count + 31) / 32) * 4;
   }
   std::int64_t Stride() const { return StrideFor(width, header.biBitCount); }
+  // Whether the pixel block is rows of stride bytes; otherwise it holds the
+  // file's compressed data as it was read (RLE8, RLE4 or an unknown method).
+  bool HoldsRows() const { return header.biCompression == BI_RGB || header.biCompression == BI_BITFIELDS; }
 
   // A new store of width x |height| with zero pixels (CreateDIB). Throws
   // EDibInvalidDIBPara for bad parameters or a size beyond kMaxPixels.
@@ -178,8 +181,8 @@ class TDibImage {
   std::uint8_t* ScanLine(std::int32_t y);
   const std::uint8_t* ScanLine(std::int32_t y) const;
   const std::uint8_t* ConstScanLine(std::int32_t y) const { return ScanLine(y); }
-  // Row access without checks, for hot loops that walk valid rows of an image
-  // they have made unique (or only read).
+  // Row access without checks, for hot loops that walk valid rows of an
+  // uncompressed image they have made unique (or only read).
   std::uint8_t* RowUnchecked(std::int32_t y) { return data_->bits.get() + static_cast<std::size_t>(y) * Stride(); }
   const std::uint8_t* RowUnchecked(std::int32_t y) const {
     return data_->bits.get() + static_cast<std::size_t>(y) * Stride();
