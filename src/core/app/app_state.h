@@ -8,9 +8,11 @@
 #include <vector>
 
 #include "core/app/app_folders.h"
+#include "core/app/app_hooks.h"
 #include "core/app/current_photo.h"
 #include "core/app/settings.h"
 #include "core/imaging/spi_dib_image.h"
+#include "core/library/folder_tree_model.h"
 #include "core/library/photo_list.h"
 #include "core/view/view_state.h"
 
@@ -42,6 +44,8 @@ struct AppState {
   std::array<std::int32_t, 4> SlotStripPos{0, 1, 1, 1};
   std::string OpenFolder;
   std::string CurrentFolder;
+  // The folder tree of the selected slot.
+  FolderTree tree;
 
   // The photo list and the strip position.
   PhotoList photos;
@@ -73,6 +77,9 @@ struct AppState {
   // The directory watcher's flags.
   bool WatchArmed = false;
   bool IgnoreNextChange = false;
+
+  // Calls into the strip, the folder tree, the watcher and the photo display.
+  AppHooks hooks;
 
   bool PhotoShown() const { return !current.Name.empty(); }
 };

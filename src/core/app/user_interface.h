@@ -8,6 +8,7 @@
 // and answers with scripted replies.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -63,6 +64,18 @@ enum class Ctl {
   SPChuuMenu,
   SPYowameMenu,
   SPNashiMenu,
+  // The folder panel: the panel itself, the two path labels of each
+  // photo-folder slot, and the hidden button that takes the keyboard focus.
+  FolderPnl,
+  FolderLbl1,
+  FolderLbl1B,
+  FolderLbl2,
+  FolderLbl2B,
+  FolderLbl3,
+  FolderLbl3B,
+  DummyBtn,
+  // The photo information panel: the name and extension of the photo shown.
+  ExtNameLbl,
 };
 
 // The pictures the program draws into; the window showing one repaints it
@@ -78,6 +91,19 @@ enum class CursorKind { Default, Busy, Hand, SizeAll, Drag };
 
 // A colour 0x00BBGGRR, as pixels are read from images.
 using Colour = std::uint32_t;
+
+// The folder dialog over the folder tree, for one folder on disk.
+struct FolderFormRequest {
+  std::string Folder;       // the folder it acts on
+  std::string ShownPath;    // that path shortened to the dialog's label
+  bool RenameOnly = false;  // right after creating the folder: no create, no delete
+};
+
+// How the folder dialog closed: "上記フォルダ内に、新しいフォルダを作成",
+// "閉じる" (also the close box and a done rename), "上記フォルダを削除（空のみ削除可能）".
+inline constexpr int kFolderFormNewFolder = 1;
+inline constexpr int kFolderFormClose = 2;
+inline constexpr int kFolderFormDelete = 6;
 
 class UserInterface {
  public:
@@ -111,6 +137,34 @@ class UserInterface {
   virtual void RepaintPicture(Picture picture) = 0;
   // Let the windows process their pending paints now.
   virtual void ProcessPendingPaints() = 0;
+
+  // The folder panel's needs. A front end without windows (the command
+  // line) keeps the defaults: nothing moves, no folder is chosen.
+  virtual void SetTop(Ctl control, int top);
+  virtual void SetFocus(Ctl control);
+  virtual int ControlWidth(Ctl control);
+  // The width in pixels of a text in the control's font. The default counts
+  // 6 pixels for a half-width and 12 for a full-width character, the cells
+  // of the program's 12-pixel font.
+  virtual int TextWidth(Ctl control, std::string_view text);
+  // The modal folder chooser with a title and a preselected folder (""
+  // preselects none); nothing when cancelled.
+  virtual std::optional<std::string> ChooseFolder(std::string_view title, std::string_view preselected);
+  // Opens a folder in the desktop's file manager.
+  virtual void OpenInFileManager(std::string_view folder);
+  // Runs the folder dialog; its "名前を変更" calls rename with the typed name,
+  // which answers whether the dialog is done. Returns kFolderFormNewFolder,
+  // kFolderFormClose or kFolderFormDelete.
+  virtual int RunFolderForm(const FolderFormRequest& request, const std::function<bool(const std::string&)>& rename);
+
+  // The file-open dialog for one file, titled title, opening in
+  // initial_folder unless it remembers a folder of its own, with
+  // proposed_name filled in; nothing when cancelled.
+  virtual std::optional<std::string> ChooseOpenFile(std::string_view title, std::string_view initial_folder,
+                                                    std::string_view proposed_name);
+  // Moves a file to the desktop's trash (the recycle bin) silently; false
+  // when it could not be moved. A front end without a trash moves nothing.
+  virtual bool MoveToTrash(std::string_view path);
 };
 
 }  // namespace lumetta

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "core/imaging/dib_image.h"
+#include "core/view/view_hooks.h"
 
 namespace lumetta {
 
@@ -36,6 +37,17 @@ struct ViewState {
   // Fill the view (cut the overflow) instead of fitting the whole photo; off
   // at every start.
   bool FillView = false;
+  // The zoom window was redrawn unsharpened since the drag began.
+  bool DragRedrawn = false;
+  // The cursor's last screen position during a drag, and its last position
+  // over the view (for the double-click).
+  std::int32_t DragLastX = 0;
+  std::int32_t DragLastY = 0;
+  std::int32_t CursorX = 0;
+  std::int32_t CursorY = 0;
+
+  // Calls into the features the view's operations reach.
+  ViewHooks hooks;
 
   TDibImage ViewImage;
   TDibImage WorkImage;

@@ -5,9 +5,15 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "core/app/open_photo.h"
 #include "core/app/shutdown.h"
 #include "core/app/version.h"
+#include "core/library/photo_extensions.h"
+#include "core/library/photo_folders.h"
 #include "platform/special_folders.h"
+#include "ui/app/photo_display.h"
+#include "ui/library/thumb_strip_view.h"
+#include "ui/view/edit_panel.h"
 
 namespace lumetta::ui {
 
@@ -65,6 +71,12 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
   }
 
   main_form_ = std::make_unique<TMainForm>(state_, ui_);
+  // The strip and the wide thumbnail window live as long as the main window.
+  new ThumbStripView(state_, ui_, *main_form_);
+  // The edit panel's view controls, the view's mouse, menus and keys.
+  EditPanel* edit_panel = BuildEditPanel(state_, ui_, *main_form_);
+  // The photo's labels, the panorama commands and ShowPhoto for every caller.
+  photo_display_ = new PhotoDisplay(state_, ui_, *main_form_, edit_panel->JoutaiLbl);
   main_form_->OnCloseQuery = [this] { return FormCloseQuery(); };
   main_form_->OnActivate = [this] { FormActivate(); };
   FormShow();
@@ -74,6 +86,8 @@ Application::~Application() = default;
 
 void Application::FormShow() {
   TMainForm& form = *main_form_;
+  // The plug-ins' extensions join the table when plug-ins are loaded.
+  if (state_.PhotoExtensions.empty()) state_.PhotoExtensions = BuildPhotoExtensions({});
   state_.view.ViewWidth = 800;
   state_.view.ViewHeight = 600;
   form.SetClientSize(kClientWidth800, kClientHeight800);
@@ -110,11 +124,12 @@ void Application::FormActivate() {
   state_.ViewPicture.Fill(128, 128, 128);
   ui_.RepaintPicture(Picture::ViewImg);
   if (!state_.CommandLinePhoto.empty()) {
+    const std::string photo = state_.CommandLinePhoto;
     state_.CommandLinePhoto.clear();
+    photo_display_->Run([this, &photo] { OpenPhotoByPath(state_, ui_, photo); });
     return;
   }
-  state_.SlotIndex = 1;
-  state_.CurrentFolder = state_.settings.SlotFolder[1];
+  SelectSlot(state_, ui_, 1);
 }
 
 bool Application::FormCloseQuery() {

@@ -13,6 +13,8 @@
 
 namespace lumetta::ui {
 
+class PhotoDisplay;
+
 class Application : public QObject {
   Q_OBJECT
  public:
@@ -40,6 +42,7 @@ class Application : public QObject {
   QtUserInterface ui_;
   std::unique_ptr<platform::InstanceLock> lock_;
   std::unique_ptr<TMainForm> main_form_;
+  PhotoDisplay* photo_display_ = nullptr;  // owned by the main window
   bool second_instance_ = false;
 };
 

@@ -44,6 +44,7 @@ TMainForm::TMainForm(AppState& state, QtUserInterface& ui, QWidget* parent)
   ui_.Register(Ctl::GashitsuModeSLbl, panels_.GashitsuModeSLbl);
   ui_.Register(Ctl::KoukaLbl, panels_.KoukaLbl);
   ui_.Register(Ctl::SharpLbl, panels_.SharpLbl);
+  folder_panel_ = std::make_unique<FolderPanel>(state_, ui_, panels_);
 
   // The window sees keys before its controls, and Tab and the arrows never
   // move the focus: they are commands.

@@ -5,12 +5,14 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "core/app/app_state.h"
 #include "core/app/key_map.h"
 #include "ui/app/main_menu.h"
 #include "ui/app/main_panels.h"
 #include "ui/app/qt_user_interface.h"
+#include "ui/library/folder_panel.h"
 #include "ui/view/picture_widget.h"
 
 namespace lumetta::ui {
@@ -25,6 +27,8 @@ class TMainForm : public QMainWindow {
   PictureWidget* ViewImg() const { return view_img_; }
   const MainMenu& Menus() const { return menus_; }
   const MainPanels& Panels() const { return panels_; }
+  // The folder panel's slots, tree and buttons.
+  FolderPanel& Folders() const { return *folder_panel_; }
 
   // Gives the client area (below the menu bar) a fixed size.
   void SetClientSize(int width, int height);
@@ -55,6 +59,7 @@ class TMainForm : public QMainWindow {
   PictureWidget* view_img_ = nullptr;
   MainMenu menus_;
   MainPanels panels_;
+  std::unique_ptr<FolderPanel> folder_panel_;
   std::map<KeyCommand, std::function<void(bool)>> key_handlers_;
 };
 

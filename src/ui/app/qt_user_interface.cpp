@@ -4,9 +4,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QUrl>
 
+#include "platform/trash.h"
 #include "ui/app/message_forms.h"
+#include "ui/library/folder_form.h"
 
 namespace lumetta::ui {
 
@@ -130,5 +137,59 @@ void QtUserInterface::RepaintPicture(Picture picture) {
 }
 
 void QtUserInterface::ProcessPendingPaints() { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+
+void QtUserInterface::SetTop(Ctl control, int top) {
+  if (auto* widget = qobject_cast<QWidget*>(controls_.value(control))) widget->move(widget->x(), top);
+}
+
+void QtUserInterface::SetFocus(Ctl control) {
+  if (auto* widget = qobject_cast<QWidget*>(controls_.value(control))) widget->setFocus(Qt::OtherFocusReason);
+}
+
+int QtUserInterface::ControlWidth(Ctl control) {
+  auto* widget = qobject_cast<QWidget*>(controls_.value(control));
+  return widget != nullptr ? widget->width() : 0;
+}
+
+int QtUserInterface::TextWidth(Ctl control, std::string_view text) {
+  const QWidget* widget = qobject_cast<QWidget*>(controls_.value(control));
+  if (widget == nullptr) widget = main_window_;
+  const QFont font = widget != nullptr ? widget->font() : QApplication::font();
+  return QFontMetrics(font).horizontalAdvance(ToQString(text));
+}
+
+std::optional<std::string> QtUserInterface::ChooseFolder(std::string_view title, std::string_view preselected) {
+  QWidget* owner = QApplication::activeModalWidget();
+  if (owner == nullptr) owner = main_window_;
+  const QString folder =
+      QFileDialog::getExistingDirectory(owner, ToQString(title), ToQString(preselected), QFileDialog::ShowDirsOnly);
+  if (folder.isEmpty()) return std::nullopt;
+  return FromQString(QDir::toNativeSeparators(folder));
+}
+
+void QtUserInterface::OpenInFileManager(std::string_view folder) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(folder)));
+}
+
+std::optional<std::string> QtUserInterface::ChooseOpenFile(std::string_view title, std::string_view initial_folder,
+                                                           std::string_view proposed_name) {
+  if (open_dialog_folder_.isEmpty()) open_dialog_folder_ = ToQString(initial_folder);
+  QWidget* owner = QApplication::activeModalWidget();
+  if (owner == nullptr) owner = main_window_;
+  const QString file = QFileDialog::getOpenFileName(owner, ToQString(title),
+                                                    QDir(open_dialog_folder_).filePath(ToQString(proposed_name)));
+  if (file.isEmpty()) return std::nullopt;
+  return FromQString(QDir::toNativeSeparators(file));
+}
+
+bool QtUserInterface::MoveToTrash(std::string_view path) { return platform::MoveToTrash(std::string(path)); }
+
+int QtUserInterface::RunFolderForm(const FolderFormRequest& request,
+                                   const std::function<bool(const std::string&)>& rename) {
+  TFolderForm form(request, rename, main_window_);
+  form.PlaceBelow(QCursor::pos(), main_window_);
+  form.exec();
+  return form.Result();
+}
 
 }  // namespace lumetta::ui

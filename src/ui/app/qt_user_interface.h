@@ -41,12 +41,25 @@ class QtUserInterface : public UserInterface {
   void RepaintPicture(Picture picture) override;
   void ProcessPendingPaints() override;
 
+  void SetTop(Ctl control, int top) override;
+  void SetFocus(Ctl control) override;
+  int ControlWidth(Ctl control) override;
+  int TextWidth(Ctl control, std::string_view text) override;
+  std::optional<std::string> ChooseFolder(std::string_view title, std::string_view preselected) override;
+  void OpenInFileManager(std::string_view folder) override;
+  int RunFolderForm(const FolderFormRequest& request, const std::function<bool(const std::string&)>& rename) override;
+  std::optional<std::string> ChooseOpenFile(std::string_view title, std::string_view initial_folder,
+                                            std::string_view proposed_name) override;
+  bool MoveToTrash(std::string_view path) override;
+
  private:
   QPointer<QWidget> main_window_;
   QPointer<QWidget> view_;
   QHash<Ctl, QObject*> controls_;
   QHash<Picture, QWidget*> pictures_;
   int busy_depth_ = 0;
+  // The file-open dialog's folder, set the first time it opens.
+  QString open_dialog_folder_;
 };
 
 QString ToQString(std::string_view utf8);

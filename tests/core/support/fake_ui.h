@@ -3,7 +3,10 @@
 // answers questions from a script.
 
 #include <deque>
+#include <filesystem>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,6 +65,84 @@ class FakeUi : public UserInterface {
   void SetViewCursor(CursorKind c) override { view_cursor = c; }
   void RepaintPicture(Picture p) override { repaints.push_back(p); }
   void ProcessPendingPaints() override { ++paint_flushes; }
+
+  // The folder panel. Control widths (the folder panel as in the 800
+  // layout), label tops, focus moves, the folder chooser's calls and
+  // scripted answers (none left: cancelled), the folders opened in the file
+  // manager, and the folder dialog's calls and scripted replies.
+  std::map<Ctl, int> widths{{Ctl::FolderPnl, 211}};
+  std::map<Ctl, int> tops;
+  std::vector<Ctl> focus_moves;
+  struct FolderChoice {
+    std::string title;
+    std::string preselected;
+  };
+  std::vector<FolderChoice> folder_choices;
+  std::deque<std::optional<std::string>> chosen_folders;
+  std::vector<std::string> file_manager_folders;
+  // A folder dialog reply: the names typed into it and "名前を変更" pressed,
+  // one after the other while the dialog stays open, then the button that
+  // closes it (when no rename has closed it).
+  struct FolderFormReply {
+    std::vector<std::string> renames;
+    int result = kFolderFormClose;
+  };
+  std::deque<FolderFormReply> folder_form_replies;
+  std::vector<FolderFormRequest> folder_forms;
+
+  void SetTop(Ctl c, int v) override { tops[c] = v; }
+  void SetFocus(Ctl c) override { focus_moves.push_back(c); }
+  int ControlWidth(Ctl c) override {
+    auto it = widths.find(c);
+    return it == widths.end() ? 0 : it->second;
+  }
+  std::optional<std::string> ChooseFolder(std::string_view title, std::string_view preselected) override {
+    folder_choices.push_back({std::string(title), std::string(preselected)});
+    if (chosen_folders.empty()) return std::nullopt;
+    auto chosen = chosen_folders.front();
+    chosen_folders.pop_front();
+    return chosen;
+  }
+  void OpenInFileManager(std::string_view folder) override { file_manager_folders.emplace_back(folder); }
+  int RunFolderForm(const FolderFormRequest& request,
+                    const std::function<bool(const std::string&)>& rename) override {
+    folder_forms.push_back(request);
+    if (folder_form_replies.empty()) return kFolderFormClose;
+    const FolderFormReply reply = folder_form_replies.front();
+    folder_form_replies.pop_front();
+    for (const std::string& name : reply.renames) {
+      if (rename(name)) return kFolderFormClose;
+    }
+    return reply.result;
+  }
+
+  // The file-open dialog's calls and scripted answers (none left:
+  // cancelled), and the paths sent to the trash, which the fake deletes
+  // unless the trash is to refuse.
+  struct OpenFileChoice {
+    std::string title;
+    std::string initial_folder;
+    std::string proposed_name;
+  };
+  std::vector<OpenFileChoice> open_file_choices;
+  std::deque<std::optional<std::string>> chosen_files;
+  std::vector<std::string> trashed;
+  bool trash_refuses = false;
+
+  std::optional<std::string> ChooseOpenFile(std::string_view title, std::string_view initial_folder,
+                                            std::string_view proposed_name) override {
+    open_file_choices.push_back({std::string(title), std::string(initial_folder), std::string(proposed_name)});
+    if (chosen_files.empty()) return std::nullopt;
+    auto chosen = chosen_files.front();
+    chosen_files.pop_front();
+    return chosen;
+  }
+  bool MoveToTrash(std::string_view path) override {
+    trashed.emplace_back(path);
+    if (trash_refuses) return false;
+    std::error_code ec;
+    return std::filesystem::remove(std::filesystem::path(std::string(path)), ec);
+  }
 
   // The lines of the last box shown, or nothing.
   std::vector<std::string> LastLines() const { return boxes.empty() ? std::vector<std::string>{} : boxes.back().lines; }

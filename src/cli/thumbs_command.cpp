@@ -1,0 +1,183 @@
+// lumetta-cli thumbs FOLDER [-o OUTDIR]: the 80 x 60 thumbnails of a
+// folder's photos, built as the strip builds them. With -o every photo's
+// thumbnail is written to OUTDIR under its cache file name; without it the
+// program's own cache is filled (a warm-up for large folders) when the
+// folder lies in one of the photo-folder slots of the settings.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <system_error>
+
+#include "cli/command.h"
+#include "core/app/app_folders.h"
+#include "core/app/app_state.h"
+#include "core/app/open_photo.h"
+#include "core/app/settings.h"
+#include "core/app/startup.h"
+#include "core/app/user_interface.h"
+#include "core/base/paths.h"
+#include "core/library/folder_scan.h"
+#include "core/library/photo_extensions.h"
+#include "core/library/thumb_cache_path.h"
+#include "core/library/thumbnail_builder.h"
+#include "core/library/thumbnail_cache.h"
+
+namespace lumetta::cli {
+namespace {
+
+// Messages the scan would show in a box go to standard error; nothing is
+// asked.
+class QuietUi : public UserInterface {
+ public:
+  void ShowMessageBox(const std::vector<std::string>& lines) override {
+    for (const std::string& line : lines) std::fprintf(stderr, "%s\n", line.c_str());
+  }
+  int AskYesNo(const std::vector<std::string>& lines) override {
+    ShowMessageBox(lines);
+    return 2;
+  }
+  int AskChoice(const std::vector<std::string>& lines, const std::vector<std::string>&) override {
+    ShowMessageBox(lines);
+    return 0;
+  }
+  void SetText(Ctl, std::string_view) override {}
+  void SetHint(Ctl, std::string_view) override {}
+  void SetChecked(Ctl, bool) override {}
+  void SetEnabled(Ctl, bool) override {}
+  void SetVisible(Ctl, bool) override {}
+  void SetTextColour(Ctl, Colour) override {}
+  void SetLeft(Ctl, int) override {}
+  void SetCaption(std::string_view) override {}
+  void SetBusy(bool) override {}
+  void SetViewCursor(CursorKind) override {}
+  void RepaintPicture(Picture) override {}
+  void ProcessPendingPaints() override {}
+};
+
+std::string AbsoluteFolder(const std::string& folder) {
+  std::error_code ec;
+  const auto absolute = std::filesystem::absolute(ToFsPath(folder), ec);
+  return WithoutTrailingSeparator(ec ? folder : FromFsPath(absolute.lexically_normal()));
+}
+
+// The folder of this executable; "" when the system does not tell.
+std::string ExecutableFolder() {
+  std::error_code ec;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : FromFsPath(self.parent_path());
+}
+
+// Where the program keeps its data when its own folder cannot be written:
+// $XDG_DATA_HOME/lumetta, by default ~/.local/share/lumetta.
+std::string UserDataFolder() {
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg != '\0') return JoinPath(xdg, "lumetta");
+  const char* home = std::getenv("HOME");
+  return JoinPath(JoinPath(home != nullptr ? home : ".", ".local/share"), "lumetta");
+}
+
+std::string AppFolderOf(const std::string& option) {
+  if (!option.empty()) return AbsoluteFolder(option);
+  StartupEnvironment env;
+  env.ExecutableFolder = ExecutableFolder();
+  env.UserDataFolder = UserDataFolder();
+  return ChooseAppFolder(env);
+}
+
+struct Counts {
+  int written = 0;
+  int kept = 0;
+  int small = 0;
+  int unreadable = 0;
+};
+
+int WriteToFolder(AppState& state, const std::string& out_folder) {
+  std::error_code ec;
+  std::filesystem::create_directories(ToFsPath(out_folder), ec);
+  if (!IsDirectory(out_folder)) throw FileError("cannot create " + out_folder);
+  QuietUi ui;
+  ScanFolder(state, ui);
+  Counts counts;
+  for (std::int32_t pos = 1; pos <= state.photos.PhotoCount; ++pos) {
+    LoadThumbnail(state, ui, pos);
+    const PhotoEntry& entry = state.photos[pos];
+    const std::string path = JoinPath(out_folder, ThumbCacheFileName(entry.Name));
+    if (!WriteThumbnailFile(*entry.Thumb, path)) throw FileError("cannot write " + path);
+    ++counts.written;
+    if (entry.Unreadable) {
+      ++counts.unreadable;
+      std::fprintf(stderr, "unreadable, written black: %s\n", entry.Name.c_str());
+    }
+  }
+  std::printf("%d thumbnails written to %s (%d of unreadable photos)\n", counts.written, out_folder.c_str(),
+              counts.unreadable);
+  return 0;
+}
+
+int FillCache(AppState& state, const std::string& folder, const std::string& app_folder) {
+  const std::string settings_file = JoinPath(app_folder, std::string(kSettingsFileName));
+  if (!IsRegularFile(settings_file)) throw FileError("no settings file " + settings_file);
+  state.settings = LoadSettings(settings_file);
+  state.folders = MakeAppFolders(app_folder, {});
+  const int slot = SlotOfFolder(state, folder);
+  if (slot == 0) {
+    throw FileError(folder + " lies in none of the photo-folder slots of " + settings_file +
+                    "; nothing cached (use -o OUTDIR to write the thumbnails elsewhere)");
+  }
+  state.SlotIndex = slot;
+  QuietUi ui;
+  ScanFolder(state, ui);
+  Counts counts;
+  for (std::int32_t pos = 1; pos <= state.photos.PhotoCount; ++pos) {
+    const std::string cache_path = ThumbCachePath(state, slot, folder, state.photos[pos].Name);
+    const bool had = FindCacheFile(cache_path).has_value();
+    LoadThumbnail(state, ui, pos);
+    if (had) {
+      ++counts.kept;
+    } else if (state.photos[pos].Unreadable) {
+      ++counts.unreadable;
+      std::fprintf(stderr, "unreadable: %s\n", state.photos[pos].Name.c_str());
+    } else if (FindCacheFile(cache_path)) {
+      ++counts.written;
+    } else {
+      ++counts.small;
+    }
+  }
+  std::printf("slot %d cache %s: %d built, %d already cached, %d small photos not cached, %d unreadable\n", slot,
+              ResolvedThumbCacheFolder(state, slot, folder).c_str(), counts.written, counts.kept, counts.small,
+              counts.unreadable);
+  return 0;
+}
+
+const RegisterCommand kThumbs({
+    "thumbs",
+    "FOLDER [-o OUTDIR] [--app-folder DIR]",
+    "build the 80 x 60 thumbnails of a folder's photos as the strip does: into OUTDIR, or into the program's "
+    "cache when FOLDER lies in a photo-folder slot",
+    [](const std::vector<std::string>& arguments) {
+      Args args(arguments);
+      const std::string out_folder = args.TakeOption("-o");
+      const std::string app_folder_option = args.TakeOption("--app-folder");
+      const std::vector<std::string> folders = args.Positional();
+      if (folders.size() != 1) throw UsageError("give exactly one folder");
+      const std::string folder = AbsoluteFolder(folders[0]);
+      if (!IsDirectory(folder)) throw FileError("not a folder: " + folders[0]);
+
+      auto state = std::make_unique<AppState>();
+      state->PhotoExtensions = BuildPhotoExtensions({});
+      state->CurrentFolder = folder;
+      const std::string app_folder = AppFolderOf(app_folder_option);
+      if (!out_folder.empty()) {
+        // The settings' global sharpness applies to edited photos that have
+        // no level of their own, as in the strip.
+        const std::string settings_file = JoinPath(app_folder, std::string(kSettingsFileName));
+        if (IsRegularFile(settings_file)) state->settings.GlobalSharpness = LoadSettings(settings_file).GlobalSharpness;
+        return WriteToFolder(*state, AbsoluteFolder(out_folder));
+      }
+      return FillCache(*state, folder, app_folder);
+    },
+});
+
+}  // namespace
+}  // namespace lumetta::cli

@@ -1,0 +1,63 @@
+#include "core/app/panorama_commands.h"
+
+#include "core/app/app_state.h"
+#include "core/app/show_photo.h"
+#include "core/app/user_interface.h"
+#include "core/library/photo_sort.h"
+#include "core/view/view_render.h"
+
+namespace lumetta {
+
+namespace {
+
+Ctl MenuOf(std::int32_t mode) {
+  switch (mode) {
+    case 1:
+      return Ctl::PanoramicMenu;
+    case 2:
+      return Ctl::PanoramicRLMenu;
+    case 3:
+      return Ctl::Panoramic4Menu;
+    default:
+      return Ctl::NoPanoramicMenu;
+  }
+}
+
+void ShowSelectedPhoto(AppState& state, UserInterface& ui) {
+  const ViewBusyCursor busy(ui);
+  ShowPhoto(state, ui, state.StripPos, SortStep(state));
+}
+
+}  // namespace
+
+void SetPanoramaMode(AppState& state, UserInterface& ui, std::int32_t mode) {
+  if (!state.UiReady) return;
+  ui.SetChecked(MenuOf(mode), true);
+  state.PanoramaMode = mode;
+  if (state.PhotoShown()) ShowSelectedPhoto(state, ui);
+}
+
+void JoutaiLblMouseDown(AppState& state, UserInterface& ui) {
+  if (state.SlideShowActive) {
+    CallHook(state.hooks.StopSlideShow);
+    return;
+  }
+  if (!state.UiReady) return;
+  if (state.PanoramaMode != 0) {
+    state.PanoramaMode = 0;
+    ui.SetChecked(Ctl::NoPanoramicMenu, true);
+    if (!state.PhotoShown()) {
+      ui.SetText(Ctl::JoutaiLbl, "【写真未表示】");
+      return;
+    }
+    ui.SetText(Ctl::JoutaiLbl, "【パノラマ解除中】");
+  } else {
+    state.PanoramaMode = 1;
+    ui.SetChecked(Ctl::PanoramicMenu, true);
+    ui.SetText(Ctl::JoutaiLbl, "【パノラマモード】");
+    if (!state.PhotoShown()) return;
+  }
+  ShowSelectedPhoto(state, ui);
+}
+
+}  // namespace lumetta

@@ -1,0 +1,265 @@
+#include "core/app/show_photo.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "core/app/app_state.h"
+#include "core/app/missing_source.h"
+#include "core/app/user_interface.h"
+#include "core/base/paths.h"
+#include "core/imaging/photo_decoder.h"
+#include "core/library/archive_folders.h"
+#include "core/records/edited_names.h"
+#include "core/records/edited_photo_reader.h"
+#include "core/records/edited_photo_save.h"
+#include "core/records/info_panel.h"
+#include "core/view/view_render.h"
+
+namespace lumetta {
+
+namespace {
+
+// The view's size and origin while the panes are drawn at pane size, put
+// back however the showing ends.
+class PaneSizeGuard {
+ public:
+  explicit PaneSizeGuard(ViewState& view) : view_(view), width_(view.ViewWidth), height_(view.ViewHeight) {}
+  ~PaneSizeGuard() { RestoreFullSize(); }
+  PaneSizeGuard(const PaneSizeGuard&) = delete;
+  PaneSizeGuard& operator=(const PaneSizeGuard&) = delete;
+
+  void UsePaneSize(std::int32_t panorama_mode) {
+    if (panorama_mode == 0) return;
+    view_.ViewWidth = width_ / 2;
+    if (panorama_mode == 3) view_.ViewHeight = height_ / 2;
+  }
+
+  // Runs work with the whole view's size, then returns to the pane's.
+  template <typename Work>
+  void WithFullSize(const Work& work) {
+    const std::int32_t pane_width = view_.ViewWidth;
+    const std::int32_t pane_height = view_.ViewHeight;
+    view_.ViewWidth = width_;
+    view_.ViewHeight = height_;
+    work();
+    view_.ViewWidth = pane_width;
+    view_.ViewHeight = pane_height;
+  }
+
+ private:
+  void RestoreFullSize() {
+    view_.ViewWidth = width_;
+    view_.ViewHeight = height_;
+    view_.PaneLeft = 0;
+    view_.PaneTop = 0;
+  }
+
+  ViewState& view_;
+  std::int32_t width_;
+  std::int32_t height_;
+};
+
+// The copy of an archive entry extracted for one pane, deleted when the pane
+// is done, whether it was drawn or failed.
+class ExtractedCopy {
+ public:
+  ExtractedCopy() = default;
+  ~ExtractedCopy() {
+    if (path_.empty()) return;
+    std::error_code ec;
+    std::filesystem::remove(ToFsPath(path_), ec);
+  }
+  ExtractedCopy(const ExtractedCopy&) = delete;
+  ExtractedCopy& operator=(const ExtractedCopy&) = delete;
+
+  void Keep(std::string path) { path_ = std::move(path); }
+
+ private:
+  std::string path_;
+};
+
+void RemoveHoverLabel(AppState& state) { CallHook(state.hooks.RemoveHoverLabel); }
+
+// The edits and zoom the edited-photo file at path keeps for the photo just
+// decoded, for a view of the current (pane) width.
+void ReadEditedState(AppState& state, const std::string& path) {
+  const EditedPhotoView edited = ResolveEditedPhoto(ReadEditedPhotoFile(path), state.DecodedPhoto.Width(),
+                                                    state.DecodedPhoto.Height(), state.view.ViewWidth);
+  state.current.Edits = edited.Edits;
+  if (edited.Zoom) SetZoomValue(state, edited.Zoom->ZoomPercent);
+}
+
+void Render(AppState& state, UserInterface& ui) {
+  if (state.current.Edits.ZoomMode) {
+    RenderZoom(state, ui, false);
+  } else {
+    RenderView(state, ui, false);
+  }
+}
+
+// Pane p's origin on the target, in units of the pane size now in effect:
+// columns left to right and rows top to bottom, the two columns exchanged
+// in the reversed two-pane mode.
+void PlacePane(AppState& state, std::int32_t p) {
+  ViewState& v = state.view;
+  std::int32_t left = ((p - 1) % 2) * v.ViewWidth;
+  if (state.PanoramaMode == 2) left = left == 0 ? v.ViewWidth : 0;
+  v.PaneLeft = left;
+  v.PaneTop = ((p - 1) / 2) * v.ViewHeight;
+}
+
+// The labels of the photo about to be decoded, shown at once so that they
+// stand while the decoder runs.
+void ShowLoadingLabels(AppState& state, UserInterface& ui, const std::string& listed_name) {
+  if (state.PanoramaMode != 0) {
+    ui.SetText(Ctl::FileNameLbl, "【パノラマモード】");
+  } else {
+    ShowPhotoNames(ui, listed_name);
+  }
+  ui.SetText(Ctl::SizeLbl, "(読み込み中)");
+  ui.ProcessPendingPaints();
+  CallHook(state.view.hooks.HideComments);
+  CallHook(state.view.hooks.ClearHistogram);
+}
+
+// Fills the panes from position on (or from Panes for position 0). Returns
+// when the panes are done or the showing has ended early.
+void FillPanes(AppState& state, UserInterface& ui, std::int32_t position, std::int32_t step, PaneSizeGuard& size) {
+  const bool panorama = state.PanoramaMode != 0;
+  const std::int32_t pane_count = PaneCountOf(state.PanoramaMode);
+  const std::int32_t first = step == 1 ? 1 : pane_count;
+  for (std::int32_t p = first; p >= 1 && p <= pane_count; p += step) {
+    const std::size_t pane = static_cast<std::size_t>(p);
+    std::string path;
+    std::string listed_name;
+    if (position > 0) {
+      if (!state.photos.Valid(position)) return;
+      PhotoEntry& entry = state.photos[position];
+      entry.Unreadable = false;
+      listed_name = entry.Name;
+      path = JoinPath(state.CurrentFolder, listed_name);
+    } else {
+      if (state.Panes[pane].Name.empty()) continue;
+      listed_name = state.Panes[pane].Name;
+      path = JoinPath(state.Panes[pane].Folder, listed_name);
+    }
+
+    ExtractedCopy extracted;
+    if (!PathExists(path)) {
+      // Not on disk: an entry of an archive. One that cannot be extracted
+      // keeps its path and fails to decode.
+      if (std::optional<std::string> copy = ExtractArchiveEntry(path, state.folders.TempFolder)) {
+        path = *copy;
+        extracted.Keep(*copy);
+      }
+    }
+
+    if (!state.SlideShowActive && p == first) ShowLoadingLabels(state, ui, listed_name);
+
+    if (IsEditedPhotoName(path)) {
+      const std::string edited_path = path;
+      path = SourcePhotoName(edited_path);
+      if (!IsRegularFile(path)) {
+        FollowMissingSource(state, ui, position, step, edited_path, path);
+        return;
+      }
+    }
+
+    if (!panorama && !state.SlideShowActive) {
+      ReadExifInfo(state, ui, position, path);
+      if (state.photos.Valid(position) && state.photos[position].Unreadable) return;
+    }
+
+    try {
+      DecodePhoto(state, path);
+    } catch (const EDecodeError&) {
+      ShowReadError(state, ui, position, true);
+      return;
+    }
+
+    if (position > 0) {
+      const PhotoEntry& entry = state.photos[position];
+      state.current = PhotoRecord{entry.Name, state.CurrentFolder, state.SlotIndex, state.StripPos,
+                                  PlainPhotoEdits(entry.Rotation)};
+    } else {
+      state.current = state.Panes[pane];
+    }
+    state.current.Edits.ZoomMode = false;
+    if (IsEditedPhotoName(state.current.Name)) {
+      ReadEditedState(state, JoinPath(ParentFolder(path), state.current.Name));
+    }
+
+    if (panorama) {
+      if (position > 0) state.Panes[pane] = state.current;
+      PlacePane(state, p);
+    }
+    Render(state, ui);
+    if (!state.SlideShowActive) {
+      size.WithFullSize([&] { CallHook(state.view.hooks.DrawComment, panorama ? p : 1); });
+    }
+
+    if (position > 0) {
+      position += step;
+      if (!state.photos.Valid(position)) return;
+    }
+  }
+}
+
+}  // namespace
+
+void ShowPhoto(AppState& state, UserInterface& ui, std::int32_t position, std::int32_t step) {
+  step = step == 1 ? 1 : -1;
+  if (position > 0) position = ConfirmSaveEdits(state, ui, position);
+  std::optional<ViewBusyCursor> busy;
+  if (!state.SlideShowActive) {
+    busy.emplace(ui);
+    ResetInfoPanel(state, ui);
+  }
+  const bool panorama = state.PanoramaMode != 0;
+  if (panorama) {
+    CallHook(state.view.hooks.HideComments);
+    RenderTarget(state).Fill(0, 0, 0);
+    if (position > 0) {
+      for (std::size_t p = 1; p <= 4; ++p) state.Panes[p].Name.clear();
+    }
+  }
+  RemoveHoverLabel(state);
+  {
+    PaneSizeGuard size(state.view);
+    size.UsePaneSize(state.PanoramaMode);
+    FillPanes(state, ui, position, step, size);
+  }
+  if (panorama) {
+    state.current = state.Panes[1];
+    state.current.Edits.ZoomMode = false;
+    ui.SetViewCursor(CursorKind::Hand);
+  }
+  RemoveHoverLabel(state);
+}
+
+void ShowReadError(AppState& state, UserInterface& ui, std::int32_t position, bool with_message) {
+  if (position <= 0 || !state.photos.Valid(position)) return;
+  PhotoEntry& entry = state.photos[position];
+  entry.Unreadable = true;
+  state.current = PhotoRecord{entry.Name, state.CurrentFolder, state.SlotIndex, position, PlainPhotoEdits(0)};
+  if (state.SlideShowActive) {
+    state.SlidePicture.Fill(0, 0, 0);
+    return;
+  }
+  ShowPhotoNames(ui, entry.Name);
+  ui.SetText(Ctl::SizeLbl, "読み込みエラー");
+  if (state.FullScreenActive) {
+    state.FullPicture.Fill(0, 0, 0);
+    ui.RepaintPicture(Picture::FullImg);
+    return;
+  }
+  if (with_message) {
+    ui.ShowMessageBox({"画像ファイル " + entry.Name, "は壊れているか、「Lumetta」で読み込めない形式です。"});
+  }
+  state.ViewPicture.Fill(0, 0, 0);
+  ui.RepaintPicture(Picture::ViewImg);
+}
+
+}  // namespace lumetta

@@ -1,0 +1,28 @@
+#pragma once
+// The program's own reader of uncompressed 8-bit RGB TIFF files.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "core/imaging/decode_error.h"
+#include "core/imaging/dib_image.h"
+
+namespace lumetta {
+
+// A compressed TIFF, one without image data, or one whose directory or
+// strips do not fit the file.
+class ETiffError : public EDecodeError {
+ public:
+  using EDecodeError::EDecodeError;
+};
+
+// Reads the first directory (taken to start at offset 8) into a new 24-bit
+// store. Only Compression, ImageWidth, ImageLength and StripOffsets are
+// looked at: each strip holds height / strips rows of red, green, blue bytes,
+// and rows after the last full strip stay black. Throws ETiffError.
+std::unique_ptr<TDibData> ReadTiffFile(std::string_view path);
+std::unique_ptr<TDibData> ReadTiffMemory(const std::uint8_t* data, std::size_t size);
+
+}  // namespace lumetta

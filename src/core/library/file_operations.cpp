@@ -1,0 +1,89 @@
+#include "core/library/file_operations.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "core/app/app_state.h"
+#include "core/app/user_interface.h"
+#include "core/base/names.h"
+#include "core/base/paths.h"
+#include "core/library/thumb_cache_path.h"
+#include "core/records/edited_names.h"
+
+namespace lumetta {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string VariantName(std::string_view base, int number) {
+  std::string digits = "00" + std::to_string(number);
+  return std::string(base) + "-" + digits.substr(digits.size() - 3) + std::string(kEditedPhotoExtension);
+}
+
+// Deletes a cached file when it exists, then its folder when that is empty.
+void DeleteCacheFile(const std::string& path) {
+  const std::optional<std::string> found = FindCacheFile(path);
+  if (!found) return;
+  std::error_code ec;
+  fs::remove(ToFsPath(*found), ec);
+  fs::remove(ToFsPath(ParentFolder(*found)), ec);  // only an empty folder goes
+}
+
+}  // namespace
+
+std::vector<std::string> ListEditedFiles(std::string_view path) {
+  const std::string photo = IsEditedPhotoName(path) ? SourcePhotoName(path) : std::string(path);
+  const std::string folder = ParentFolder(photo);
+  const FolderIndex index(folder.empty() ? std::string(".") : folder);
+  // An edited-photo file names its variants with the photo's extension in
+  // lower case; looked up ignoring case, both spellings find the same files.
+  const std::string base = EditedBaseName(FileNameOf(photo));
+  std::vector<std::string> files;
+  auto add = [&](const std::string& name) {
+    if (const auto found = index.Find(name)) {
+      files.push_back(JoinPath(folder, *found));
+      return true;
+    }
+    return false;
+  };
+  add(base + std::string(kEditedPhotoExtension));
+  for (int n = 1; n <= 999; ++n) {
+    if (!add(VariantName(base, n)) && n == 19) break;
+  }
+  return files;
+}
+
+bool MoveToRecycleBin(AppState& state, UserInterface& ui, std::int32_t slot, std::string_view path) {
+  if (!ui.MoveToTrash(path)) return false;
+  if (slot >= 1 && slot <= 3) {
+    const std::string cache =
+        JoinPath(ResolvedThumbCacheFolder(state, slot, ParentFolder(path)), ThumbCacheFileName(FileNameOf(path)));
+    DeleteCacheFile(cache);
+    DeleteCacheFile(ThumbRotationPath(cache));
+  }
+  state.IgnoreNextChange = true;
+  return true;
+}
+
+bool MoveFileKeepingTarget(std::string_view source, std::string_view target) {
+  if (source == target || PathExists(target)) return false;
+  // A name that differs only in case is the same file where names ignore
+  // case; only the source itself may hold it (a change of case).
+  const std::string folder = ParentFolder(target);
+  const auto taken = FindNameInFolder(folder.empty() ? std::string(".") : folder, FileNameOf(target));
+  if (taken && JoinPath(folder, *taken) != source) return false;
+  const fs::path from = ToFsPath(source);
+  const fs::path to = ToFsPath(target);
+  std::error_code ec;
+  if (!fs::is_regular_file(from, ec)) return false;
+  fs::rename(from, to, ec);
+  if (!ec) return true;
+  if (ec != std::errc::cross_device_link) return false;
+  // Another file system: copy (refusing an existing target) and delete.
+  if (!fs::copy_file(from, to, fs::copy_options::none, ec) || ec) return false;
+  fs::remove(from, ec);
+  return true;
+}
+
+}  // namespace lumetta

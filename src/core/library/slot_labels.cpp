@@ -1,0 +1,99 @@
+#include "core/library/slot_labels.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "core/app/app_state.h"
+#include "core/app/user_interface.h"
+#include "core/base/names.h"
+#include "core/base/paths.h"
+#include "core/base/text_codec.h"
+#include "core/library/sort_commands.h"
+
+namespace lumetta {
+
+namespace {
+
+constexpr std::string_view kEllipsis = "…";
+
+// path without prefix when path is prefix or lies below it, ignoring case.
+std::optional<std::string_view> RestAfter(std::string_view path, std::string_view prefix) {
+  const std::string folder = WithoutTrailingSeparator(prefix);
+  if (folder.empty() || path.size() < folder.size()) return std::nullopt;
+  if (!SameNameIgnoringCase(path.substr(0, folder.size()), folder)) return std::nullopt;
+  const std::string_view rest = path.substr(folder.size());
+  if (!rest.empty() && rest.front() != kPathSeparator && rest.front() != '/') return std::nullopt;
+  return rest;
+}
+
+// The positions where characters start, and the end.
+std::vector<std::size_t> CharStarts(std::string_view text) {
+  std::vector<std::size_t> starts;
+  for (std::size_t pos = 0; pos < text.size(); pos += Utf8CharLength(text, pos)) starts.push_back(pos);
+  starts.push_back(text.size());
+  return starts;
+}
+
+constexpr std::array<Ctl, 4> kFirstLabels = {Ctl::FolderLbl1, Ctl::FolderLbl1, Ctl::FolderLbl2, Ctl::FolderLbl3};
+constexpr std::array<Ctl, 4> kSecondLabels = {Ctl::FolderLbl1B, Ctl::FolderLbl1B, Ctl::FolderLbl2B,
+                                              Ctl::FolderLbl3B};
+
+}  // namespace
+
+std::string SlotPathName(const AppFolders& folders, std::string_view path) {
+  if (auto rest = RestAfter(path, folders.PicturesFolder)) return "マイ ピクチャ" + std::string(*rest);
+  if (auto rest = RestAfter(path, folders.DocumentsFolder)) return "マイ ドキュメント" + std::string(*rest);
+  if (auto rest = RestAfter(path, folders.DesktopFolder)) return "デスクトップ" + std::string(*rest);
+  return std::string(path);
+}
+
+SlotLines ShortenPath(std::string_view name, int available, const std::function<int(std::string_view)>& text_width) {
+  const std::vector<std::size_t> starts = CharStarts(name);
+  const std::size_t chars = starts.size() - 1;
+
+  std::size_t first = 0;
+  while (first < chars && text_width(name.substr(0, starts[first + 1])) <= available) ++first;
+  SlotLines lines;
+  lines.Line1 = std::string(name.substr(0, starts[first]));
+
+  // Line 2 grows from the end while "…" and it still fit.
+  std::size_t from = chars;
+  while (from > first) {
+    const std::string trial =
+        std::string(kEllipsis) + std::string(name.substr(starts[from - 1], starts[chars] - starts[from - 1]));
+    if (text_width(trial) > available - 8) break;
+    --from;
+  }
+  const std::string_view tail = name.substr(starts[from]);
+  lines.Line2 = from == first ? std::string(tail) : std::string(kEllipsis) + std::string(tail);
+
+  if (lines.Line1.empty()) lines.Line1 = "（未設定）";
+  if (lines.Line2.empty()) lines.Line2 = " ";
+  return lines;
+}
+
+SlotLines SlotDisplayName(const AppState& state, UserInterface& ui, std::string_view path, int width) {
+  int panel = ui.ControlWidth(Ctl::FolderPnl);
+  // A front end without the panel measures as the 800 layout would.
+  if (panel <= 0) panel = kFolderPanelWidth800;
+  const int available = width != 0 ? width / 2 : panel - 47;
+  return ShortenPath(SlotPathName(state.folders, path), available,
+                     [&ui](std::string_view text) { return ui.TextWidth(Ctl::FolderLbl1, text); });
+}
+
+void RefreshSlotLabels(const AppState& state, UserInterface& ui) {
+  for (int n = 1; n <= 3; ++n) {
+    const std::string& folder = state.settings.SlotFolder[static_cast<std::size_t>(n)];
+    const SlotLines lines = SlotDisplayName(state, ui, folder, 0);
+    const Ctl first = kFirstLabels[static_cast<std::size_t>(n)];
+    const Ctl second = kSecondLabels[static_cast<std::size_t>(n)];
+    ui.SetText(first, lines.Line1);
+    ui.SetText(second, lines.Line2);
+    ui.SetHint(first, folder);
+    ui.SetHint(second, folder);
+    ui.SetTop(first, SlotLabelTop(n) + (lines.Line2 == " " ? 1 : 0));
+  }
+}
+
+}  // namespace lumetta

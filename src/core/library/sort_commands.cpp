@@ -1,0 +1,83 @@
+#include "core/library/sort_commands.h"
+
+#include "core/app/app_state.h"
+#include "core/app/startup.h"
+#include "core/app/user_interface.h"
+#include "core/library/folder_scan.h"
+#include "core/library/photo_sort.h"
+
+namespace lumetta {
+
+namespace {
+
+constexpr const char* kNarabikaeHint =
+    "現在の並び換えモードです。ここをクリック、もしくは画面上部の「並び換え」メニューで、切り替えることができます。";
+
+// The rescan that follows every change of order, with the strip kept on the
+// slot's photo.
+void Reorder(AppState& state, UserInterface& ui) {
+  WriteSettingsFile(state, ui);
+  ScanFolder(state, ui);
+  if (state.SlotIndex >= 1 && state.SlotIndex <= 3) {
+    state.SlotStripPos[static_cast<std::size_t>(state.SlotIndex)] = state.StripPos;
+  }
+  CallHook(state.hooks.PaintStrip, 1, true);
+}
+
+void SetSortMode(AppState& state, UserInterface& ui, std::uint8_t mode) {
+  if (!state.UiReady) return;
+  state.settings.SortMode = mode;
+  ShowSortMode(state, ui);
+  Reorder(state, ui);
+}
+
+void ApplySortDirection(AppState& state, UserInterface& ui, std::int32_t folder_panel_width) {
+  ShowSortDirection(state, ui, folder_panel_width);
+  Reorder(state, ui);
+}
+
+}  // namespace
+
+void ShowSortMode(const AppState& state, UserInterface& ui) {
+  const std::uint8_t mode = state.settings.SortMode;
+  ui.SetChecked(Ctl::FNameMenu, mode != SortByFileTime && mode != SortByExifDate);
+  ui.SetChecked(Ctl::TimeMenu, mode == SortByFileTime);
+  ui.SetChecked(Ctl::ExifMenu, mode == SortByExifDate);
+}
+
+void ShowSortDirection(const AppState& state, UserInterface& ui, std::int32_t folder_panel_width) {
+  const bool from_right = state.settings.SortDirection == -1;
+  ui.SetChecked(Ctl::NarabiRightMenu, from_right);
+  ui.SetChecked(Ctl::NarabiLeftMenu, !from_right);
+  ui.SetText(Ctl::NarabikaeLbl, from_right ? "Ｒ" : "Ｌ");
+  ui.SetLeft(Ctl::NarabikaeLbl, folder_panel_width - (from_right ? 14 : 13));
+  ui.SetHint(Ctl::NarabikaeLbl, kNarabikaeHint);
+}
+
+void FNameMenuClick(AppState& state, UserInterface& ui) { SetSortMode(state, ui, SortByName); }
+void TimeMenuClick(AppState& state, UserInterface& ui) { SetSortMode(state, ui, SortByFileTime); }
+void ExifMenuClick(AppState& state, UserInterface& ui) { SetSortMode(state, ui, SortByExifDate); }
+
+void NarabiLeftMenuClick(AppState& state, UserInterface& ui, std::int32_t folder_panel_width) {
+  if (!state.UiReady) return;
+  state.settings.SortDirection = 1;
+  ApplySortDirection(state, ui, folder_panel_width);
+}
+
+void NarabiRightMenuClick(AppState& state, UserInterface& ui, std::int32_t folder_panel_width) {
+  if (!state.UiReady) return;
+  state.settings.SortDirection = -1;
+  ApplySortDirection(state, ui, folder_panel_width);
+}
+
+void NarabikaeLblMouseDown(AppState& state, UserInterface& ui, std::int32_t folder_panel_width) {
+  if (state.SlideShowActive) {
+    CallHook(state.hooks.StopSlideShow);
+    return;
+  }
+  if (!state.UiReady) return;
+  state.settings.SortDirection = state.settings.SortDirection == 1 ? -1 : 1;
+  ApplySortDirection(state, ui, folder_panel_width);
+}
+
+}  // namespace lumetta

@@ -1,0 +1,125 @@
+#include "core/library/thumb_cache_path.h"
+
+#include <filesystem>
+#include <mutex>
+#include <system_error>
+
+#include "core/app/app_state.h"
+#include "core/base/names.h"
+#include "core/base/paths.h"
+#include "core/records/edited_names.h"
+
+namespace lumetta {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string SlotCacheFolder(const AppState& state, std::int32_t slot) {
+  const char digits[3] = {'0', static_cast<char>('0' + slot % 10), '\0'};
+  return JoinPath(state.folders.ThumbnailFolder, digits);
+}
+
+// The folder path below the slot's cache folder.
+std::string RelativeCachePart(const AppState& state, std::int32_t slot, std::string_view folder) {
+  const std::string& root = state.settings.SlotFolder[static_cast<std::size_t>(slot)];
+  const std::string root_name = FileNameOf(root);
+  std::size_t from = root_name.empty() ? 0 : folder.find(root_name);
+  if (from == std::string_view::npos) from = 0;
+  std::string relative(folder.substr(from));
+  if (const std::size_t colon = relative.find(':'); colon != std::string::npos) {
+    relative.replace(colon, 1, "：");
+  }
+  // A root's own name never starts with a separator; a whole absolute path
+  // (the root "/") does, and goes below the cache folder all the same.
+  std::size_t start = 0;
+  while (start < relative.size() && (relative[start] == '/' || relative[start] == kPathSeparator)) ++start;
+  relative.erase(0, start);
+  return relative;
+}
+
+// The case-insensitive index of the one cache folder looked at last. A
+// strip shows the photos of one folder, so its misses (rotation files that
+// do not exist) ask the same folder again and again; the index is rebuilt
+// when the folder's modification time says its entries changed.
+class CacheFolderIndex {
+ public:
+  std::optional<std::string> Find(const std::string& folder, std::string_view name) {
+    std::error_code ec;
+    const fs::file_time_type stamp = fs::last_write_time(ToFsPath(folder), ec);
+    if (ec) return std::nullopt;
+    const std::lock_guard<std::mutex> lock(mutex_);
+    if (folder != folder_ || stamp != stamp_) {
+      index_ = FolderIndex(folder);
+      folder_ = folder;
+      stamp_ = stamp;
+    }
+    return index_.Find(name);
+  }
+
+ private:
+  std::mutex mutex_;
+  std::string folder_;
+  fs::file_time_type stamp_{};
+  FolderIndex index_;
+};
+
+CacheFolderIndex& LastCacheFolder() {
+  static CacheFolderIndex index;
+  return index;
+}
+
+}  // namespace
+
+std::string ThumbCacheFolder(const AppState& state, std::int32_t slot, std::string_view folder) {
+  const std::string relative = RelativeCachePart(state, slot, folder);
+  const std::string slot_folder = SlotCacheFolder(state, slot);
+  return relative.empty() ? slot_folder : JoinPath(slot_folder, relative);
+}
+
+std::string ResolvedThumbCacheFolder(const AppState& state, std::int32_t slot, std::string_view folder) {
+  const std::string derived = ThumbCacheFolder(state, slot, folder);
+  if (IsDirectory(derived)) return derived;
+  const std::string relative = RelativeCachePart(state, slot, folder);
+  std::string path = SlotCacheFolder(state, slot);
+  bool on_disk = true;
+  std::size_t start = 0;
+  while (start < relative.size()) {
+    std::size_t end = relative.find(kPathSeparator, start);
+    if (end == std::string::npos) end = relative.size();
+    if (end > start) {
+      const std::string level = relative.substr(start, end - start);
+      std::optional<std::string> found = on_disk ? FindNameInFolder(path, level) : std::nullopt;
+      on_disk = found.has_value();
+      path = JoinPath(path, found.value_or(level));
+    }
+    start = end + 1;
+  }
+  return path;
+}
+
+std::string ThumbCacheFileName(std::string_view photo_name) { return EditedBaseName(photo_name) + ".bmp"; }
+
+std::string ThumbCachePath(const AppState& state, std::int32_t slot, std::string_view folder,
+                           std::string_view photo_name) {
+  const std::string cache_folder = ResolvedThumbCacheFolder(state, slot, folder);
+  std::error_code ec;
+  fs::create_directories(ToFsPath(cache_folder), ec);
+  const std::string path = JoinPath(cache_folder, ThumbCacheFileName(photo_name));
+  return FindCacheFile(path).value_or(path);
+}
+
+std::string ThumbRotationPath(std::string_view cache_path) { return WithoutExtension(cache_path) + ".dat"; }
+
+std::optional<std::string> FindCacheFile(std::string_view path) {
+  std::error_code ec;
+  if (fs::is_regular_file(ToFsPath(path), ec)) return std::string(path);
+  const std::string folder = ParentFolder(path);
+  const std::optional<std::string> found = LastCacheFolder().Find(folder, FileNameOf(path));
+  if (!found) return std::nullopt;
+  std::string resolved = JoinPath(folder, *found);
+  if (!fs::is_regular_file(ToFsPath(resolved), ec)) return std::nullopt;
+  return resolved;
+}
+
+}  // namespace lumetta

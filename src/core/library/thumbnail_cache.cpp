@@ -1,0 +1,197 @@
+#include "core/library/thumbnail_cache.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+
+#include "core/app/app_state.h"
+#include "core/app/shutdown.h"
+#include "core/app/user_interface.h"
+#include "core/base/data_file.h"
+#include "core/base/paths.h"
+#include "core/library/folder_scan.h"
+#include "core/library/photo_sort.h"
+#include "core/library/thumb_cache_path.h"
+#include "core/library/thumb_rotation_file.h"
+#include "core/library/thumb_strip.h"
+#include "core/library/thumbnail_builder.h"
+#include "core/library/thumbnail_fill.h"
+#include "core/records/edited_names.h"
+
+namespace lumetta {
+
+namespace {
+
+bool InSlot(std::int32_t slot) { return slot >= 1 && slot <= 3; }
+
+// A cache file that cannot be read, or is no thumbnail, counts as missing:
+// the thumbnail is built again and the file replaced.
+bool LoadCachedThumbnail(const std::string& path, TDibImage& thumb) {
+  TDibImage cached;
+  try {
+    cached.LoadFromFile(path);
+    if (cached.Width() != kThumbWidth || cached.Height() != kThumbHeight) return false;
+    cached.SetPixelFormat(TDibPixelFormat::dpf24Bit);
+  } catch (const EDibError&) {
+    return false;
+  }
+  thumb.Assign(cached);
+  return true;
+}
+
+void RemoveFile(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::remove(ToFsPath(path), ec);
+}
+
+// The cached ".bmp" of a photo when there is one; no folder is created.
+std::optional<std::string> ExistingCacheFile(const AppState& state, std::int32_t slot, const std::string& folder,
+                                             const std::string& name) {
+  return FindCacheFile(JoinPath(ResolvedThumbCacheFolder(state, slot, folder), ThumbCacheFileName(name)));
+}
+
+void DropCachedThumbnail(const AppState& state, const PhotoRecord& photo) {
+  if (photo.Name.empty() || !InSlot(photo.Slot)) return;
+  if (auto cached = ExistingCacheFile(state, photo.Slot, photo.Folder, photo.Name)) RemoveFile(*cached);
+}
+
+class BusyCursor {
+ public:
+  BusyCursor(UserInterface& ui, bool show) : ui_(ui), shown_(show) {
+    if (shown_) ui_.SetBusy(true);
+  }
+  ~BusyCursor() {
+    if (shown_) ui_.SetBusy(false);
+  }
+  BusyCursor(const BusyCursor&) = delete;
+  BusyCursor& operator=(const BusyCursor&) = delete;
+
+ private:
+  UserInterface& ui_;
+  bool shown_;
+};
+
+// A plain photo shown from the strip's folder: its rotation lives in the
+// cache, an edited-photo file keeps its own.
+bool IsPlainPhoto(const PhotoRecord& photo) { return !photo.Name.empty() && !IsEditedPhotoName(photo.Name); }
+
+}  // namespace
+
+void LoadThumbnail(AppState& state, UserInterface& ui, std::int32_t pos) {
+  if (pos < 1 || pos > MaxPhotos) return;
+  PhotoEntry& entry = state.photos[pos];
+  if (entry.Name.empty()) return;
+
+  std::string cache_path;
+  std::optional<std::string> cached;
+  if (InSlot(state.SlotIndex)) {
+    cache_path = ThumbCachePath(state, state.SlotIndex, state.CurrentFolder, entry.Name);
+    cached = FindCacheFile(cache_path);
+    if (auto rotation_file = FindCacheFile(ThumbRotationPath(cache_path))) {
+      entry.Rotation = ReadThumbRotationFile(*rotation_file);
+    }
+  }
+  if (!entry.ThumbCreated) {
+    entry.Thumb = std::make_unique<TDibImage>();
+    entry.ThumbCreated = true;
+  }
+
+  const bool from_cache = cached && LoadCachedThumbnail(*cached, *entry.Thumb);
+  if (from_cache) {
+    // The cached file is trusted as long as it exists.
+  } else if (entry.Unreadable) {
+    entry.Thumb->Assign(BlackThumbnail());
+  } else {
+    const BusyCursor busy(ui, !state.SlideShowActive);
+    ThumbnailRequest request;
+    request.PhotoPath = JoinPath(state.CurrentFolder, entry.Name);
+    request.Rotation = entry.Rotation;
+    request.GlobalSharpness = state.settings.GlobalSharpness;
+    request.BmpByPlugin = state.BmpByPlugin;
+    request.TiffByPlugin = state.TiffByPlugin;
+    request.CachePath = cache_path;
+    const ThumbnailResult result = BuildThumbnail(request);
+    if (result.Unreadable) {
+      entry.Unreadable = true;
+      state.WatchArmed = false;
+    }
+    entry.Thumb->Assign(result.Thumb);
+  }
+  entry.ThumbLoaded = true;
+}
+
+void ThumbnailMenuClick(AppState& state, UserInterface& ui) {
+  if (!state.UiReady) return;
+  if (!state.PhotoShown()) {
+    ui.ShowMessageBox({"このメニューは、現在表示されている写真の", "サムネイル表示を更新するときに使います。",
+                       "（同じファイル名で写真を入れ替えたとき等に）"});
+  }
+  const std::string remembered = state.photos.NameAt(state.StripPos);
+  if (state.PanoramaMode != 0) {
+    for (std::int32_t p = 1; p <= PaneCountOf(state.PanoramaMode); ++p) {
+      DropCachedThumbnail(state, state.Panes[static_cast<std::size_t>(p)]);
+    }
+  } else {
+    DropCachedThumbnail(state, state.current);
+  }
+  ScanFolder(state, ui);
+  std::int32_t pos = remembered.empty() ? 0 : FindPhotoPosition(state.photos, remembered);
+  if (pos == 0) pos = state.photos.PhotoCount;
+  state.StripPos = pos;
+  StoreSlotStripPos(state);
+  CallHook(state.hooks.PaintStrip, 1, true);
+}
+
+void AllThumbnailMenuClick(AppState& state, UserInterface& ui) {
+  if (!state.UiReady) return;
+  if (state.CurrentFolder.empty()) {
+    ui.ShowMessageBox({"このメニューは、選択しているフォルダ", "のサムネイル表示（キャッシュ）を全て更新します。",
+                       "写真の回転情報も初期化されます。"});
+    return;
+  }
+  const int answer = ui.AskYesNo({"現在選択しているフォルダ「" + FileNameOf(state.CurrentFolder) + "」",
+                                  "のサムネイル表示（キャッシュ）を全て更新します。", "写真の回転情報も初期化されます。"});
+  if (answer != 1) return;
+  const BusyCursor busy(ui, true);
+  if (InSlot(state.SlotIndex)) {
+    // Only ever below the thumbnail folder, and links are removed, never
+    // followed.
+    RemoveInside(state.folders.ThumbnailFolder, ResolvedThumbCacheFolder(state, state.SlotIndex, state.CurrentFolder));
+  }
+  ScanFolder(state, ui);
+  StoreSlotStripPos(state);
+  CallHook(state.hooks.PaintStrip, 1, true);
+}
+
+void RecordThumbnailRotation(AppState& state) {
+  const PhotoRecord& photo = state.current;
+  if (!IsPlainPhoto(photo) || !InSlot(photo.Slot)) return;
+  const std::string cache_path = ThumbCachePath(state, photo.Slot, photo.Folder, photo.Name);
+  if (auto cached = FindCacheFile(cache_path)) RemoveFile(*cached);
+  const std::string rotation_path = ThumbRotationPath(cache_path);
+  try {
+    WriteThumbRotationFile(FindCacheFile(rotation_path).value_or(rotation_path), photo.Edits.Rotation);
+  } catch (const EDataFile&) {
+    // The turn stands in the view; the cache just will not remember it.
+  }
+}
+
+void UpdateStripRotation(AppState& state) {
+  const PhotoRecord& photo = state.current;
+  if (!IsPlainPhoto(photo) || photo.Folder != state.CurrentFolder) return;
+  PhotoList& photos = state.photos;
+  const std::int32_t pos =
+      photos.Valid(photo.Pos) && photos[photo.Pos].Name == photo.Name ? photo.Pos : FindPhotoPosition(photos, photo.Name);
+  if (pos == 0) return;
+  photos[pos].Rotation = photo.Edits.Rotation;
+  photos[pos].ThumbLoaded = false;
+  CallHook(state.hooks.PaintStrip, 1, true);
+}
+
+void ConnectThumbnailHooks(AppState& state) {
+  state.view.hooks.RecordThumbnailRotation = [&state] { RecordThumbnailRotation(state); };
+  state.view.hooks.UpdateStripRotation = [&state] { UpdateStripRotation(state); };
+}
+
+}  // namespace lumetta

@@ -1,0 +1,27 @@
+#pragma once
+// The photo information panel ("写真の情報"): the name and extension of the
+// photo shown, and the shooting information read from its Exif data.
+
+#include <cstdint>
+#include <string_view>
+
+namespace lumetta {
+
+struct AppState;
+class UserInterface;
+
+// Empties the panel before another photo is shown.
+void ResetInfoPanel(AppState& state, UserInterface& ui);
+
+// FileNameLbl and ExtNameLbl for a listed file: a photo shows its name
+// without extension and its extension (".jpg"); an edited-photo file shows
+// its source photo's name without extension and what follows its last "_"
+// with the file's extension ("jpg-002.lum"). Both hints give the whole name.
+void ShowPhotoNames(UserInterface& ui, std::string_view name);
+
+// Fills the panel from the file at path (a photo, the source of an
+// edited-photo file, or an archive entry's extracted copy); a file that
+// turns out truncated gets the photo at position marked unreadable.
+void ReadExifInfo(AppState& state, UserInterface& ui, std::int32_t position, std::string_view path);
+
+}  // namespace lumetta

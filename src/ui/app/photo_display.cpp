@@ -1,0 +1,116 @@
+#include "ui/app/photo_display.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+
+#include "core/app/panorama_commands.h"
+#include "core/app/show_photo.h"
+#include "core/base/data_file.h"
+#include "core/imaging/dib_image.h"
+#include "core/records/edited_photo_reader.h"
+#include "ui/app/fonts.h"
+#include "ui/app/main_form.h"
+
+namespace lumetta::ui {
+
+namespace {
+
+QLabel* PanelLabel(QWidget* parent, const char* name, int left, int top, int width) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(name);
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::WindowText, Qt::white);
+  label->setPalette(pal);
+  label->setFont(PGothicFont(12));
+  label->setGeometry(left, top, width, 14);
+  return label;
+}
+
+}  // namespace
+
+void ReportError(QWidget* parent, const std::string& message) {
+  QMessageBox::critical(parent, "Lumetta", ToQString(message));
+}
+
+PhotoDisplay::PhotoDisplay(AppState& state, QtUserInterface& ui, TMainForm& form, QLabel* joutai_lbl)
+    : QObject(&form), state_(state), ui_(ui), window_(&form), joutai_lbl_(joutai_lbl) {
+  BuildInfoLabels(form);
+  AddPanoramaMenu(form);
+  if (joutai_lbl_ != nullptr) {
+    joutai_lbl_->installEventFilter(this);
+    joutai_lbl_->setCursor(Qt::PointingHandCursor);
+  }
+  state_.hooks.ShowPhoto = [this](std::int32_t position, std::int32_t step) {
+    Run([this, position, step] { ShowPhoto(state_, ui_, position, step); });
+  };
+}
+
+PhotoDisplay::~PhotoDisplay() { state_.hooks.ShowPhoto = nullptr; }
+
+void PhotoDisplay::Run(const std::function<void()>& operation) {
+  try {
+    operation();
+  } catch (const EDibError& e) {
+    ReportError(window_, e.what());
+  } catch (const EConvertError& e) {
+    ReportError(window_, e.what());
+  } catch (const EDataFile& e) {
+    ReportError(window_, e.what());
+  }
+}
+
+void PhotoDisplay::BuildInfoLabels(TMainForm& form) {
+  QWidget* panel = form.Panels().ExifPnl;
+  // Below the panel's title bar: the name over the whole width, then the
+  // extension and the size.
+  const int width = panel->width() - 2;
+  FileNameLbl = PanelLabel(panel, "FileNameLbl", 1, 23, width);
+  ExtNameLbl = PanelLabel(panel, "ExtNameLbl", 4, 39, 90);
+  SizeLbl = PanelLabel(panel, "SizeLbl", 4, 100, width - 6);
+  ui_.Register(Ctl::FileNameLbl, FileNameLbl);
+  ui_.Register(Ctl::ExtNameLbl, ExtNameLbl);
+  ui_.Register(Ctl::SizeLbl, SizeLbl);
+}
+
+void PhotoDisplay::AddPanoramaMenu(TMainForm& form) {
+  QMenu* menu = form.Menus().SizeMenu;
+  auto* group = new QActionGroup(menu);
+  auto item = [&](const char* text, Ctl control, std::int32_t mode) {
+    QAction* action = menu->addAction(text);
+    action->setCheckable(true);
+    group->addAction(action);
+    ui_.Register(control, action);
+    connect(action, &QAction::triggered, this, [this, mode] {
+      Run([this, mode] { SetPanoramaMode(state_, ui_, mode); });
+      SyncPanoramaChecks();
+    });
+    return action;
+  };
+  NoPanoramicMenu = item("ノーマル（１枚）表示", Ctl::NoPanoramicMenu, 0);
+  PanoramicMenu = item("パノラマ（２枚）表示", Ctl::PanoramicMenu, 1);
+  PanoramicRLMenu = item("パノラマ（２枚逆）表示", Ctl::PanoramicRLMenu, 2);
+  Panoramic4Menu = item("パノラマ（４枚）表示", Ctl::Panoramic4Menu, 3);
+  SyncPanoramaChecks();
+}
+
+void PhotoDisplay::SyncPanoramaChecks() {
+  const std::int32_t mode = state_.PanoramaMode;
+  NoPanoramicMenu->setChecked(mode == 0);
+  PanoramicMenu->setChecked(mode == 1);
+  PanoramicRLMenu->setChecked(mode == 2);
+  Panoramic4Menu->setChecked(mode == 3);
+}
+
+bool PhotoDisplay::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == joutai_lbl_ && event->type() == QEvent::MouseButtonPress) {
+    Run([this] { JoutaiLblMouseDown(state_, ui_); });
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace lumetta::ui

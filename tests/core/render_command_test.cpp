@@ -1,0 +1,149 @@
+// lumetta-cli render: the view as the main view shows it, for the options
+// that set the view, the quality and the photo's edits.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ostream>
+#include <string>
+
+#include "core/app/app_state.h"
+#include "core/imaging/photo_decoder.h"
+#include "core/view/resample.h"
+#include "core/view/view_render.h"
+#include "core/support/fake_ui.h"
+#include "core/support/temp_dir.h"
+#include "core/support/view_images.h"
+
+namespace lumetta {
+namespace {
+
+using testing_support::FakeUi;
+using testing_support::NoiseImage;
+using testing_support::ReadAll;
+using testing_support::SamePixels;
+using testing_support::TempDir;
+
+int RunCli(const TempDir& dir, const std::string& arguments) {
+  const std::string command = "\"" LUMETTA_CLI "\" render " + arguments + " 2>\"" + (dir / "stderr.txt") + "\"";
+  const int raw = std::system(command.c_str());
+#ifdef _WIN32
+  return raw;
+#else
+  return (raw >> 8) & 0xFF;
+#endif
+}
+
+struct RenderCase {
+  const char* name;
+  const char* options;
+  void (*set)(AppState&);
+  std::int32_t zoom;  // 0: fitted
+};
+
+void PrintTo(const RenderCase& c, std::ostream* os) { *os << c.name; }
+
+class RenderCommand : public ::testing::TestWithParam<RenderCase> {};
+
+TEST_P(RenderCommand, WritesTheViewAsTheMainViewShowsIt) {
+  const RenderCase& c = GetParam();
+  TempDir dir;
+  const TDibImage photo = NoiseImage(90, 60, 21);
+  const std::string photo_path = dir / "photo.bmp";
+  photo.SaveToFile(photo_path);
+  const std::string before = ReadAll(photo_path);
+  const std::string out = dir / "view.bmp";
+  ASSERT_EQ(RunCli(dir, "\"" + photo_path + "\" --view 40x30 " + c.options + " -o \"" + out + "\""), 0)
+      << ReadAll(dir / "stderr.txt");
+  EXPECT_EQ(ReadAll(photo_path), before);
+
+  AppState state;
+  FakeUi ui;
+  state.view.ViewWidth = 40;
+  state.view.ViewHeight = 30;
+  state.current.Name = "photo.bmp";
+  state.DecodedPhoto.Assign(photo);
+  SizeImage24(state.ViewPicture, 40, 30);
+  c.set(state);
+  if (c.zoom == 0) {
+    RenderView(state, ui, false);
+  } else {
+    SetZoomValue(state, c.zoom);
+    RenderZoom(state, ui, false);
+  }
+  TDibImage written;
+  written.LoadFromFile(out);
+  EXPECT_TRUE(SamePixels(written, state.ViewPicture));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, RenderCommand,
+    ::testing::Values(
+        // The first-run defaults: high quality, chrome, sharpness 12.
+        RenderCase{"defaults", "", [](AppState&) {}, 0},
+        RenderCase{"speed_fill_turned", "--quality speed --fill --rotation 1 --brightness 20",
+                   [](AppState& s) {
+                     s.settings.QualityMode = 1;
+                     s.view.FillView = true;
+                     s.current.Edits.Rotation = 1;
+                     s.current.Edits.Brightness = 20;
+                   },
+                   0},
+        RenderCase{"edits", "--rotation -1 --contrast 400 --effect 2 --sharpness 4 --global-sharpness 0",
+                   [](AppState& s) {
+                     s.current.Edits.Rotation = -1;
+                     s.current.Edits.Contrast = 400;
+                     s.current.Edits.Effect = 2;
+                     s.current.Edits.Sharpness = 4;
+                     s.settings.GlobalSharpness = 0;
+                   },
+                   0},
+        RenderCase{"zoom_centre", "--zoom 200 --centre 70,12 --global-effect 3",
+                   [](AppState& s) {
+                     s.settings.GlobalEffect = 3;
+                     s.current.Edits.ZoomCentreX = 70;
+                     s.current.Edits.ZoomCentreY = 12;
+                   },
+                   200}),
+    [](const ::testing::TestParamInfo<RenderCase>& info) { return std::string(info.param.name); });
+
+TEST(RenderCommand, RefusesWrongArguments) {
+  TempDir dir;
+  const std::string photo = dir / "photo.bmp";
+  NoiseImage(20, 10, 1).SaveToFile(photo);
+  const std::string p = "\"" + photo + "\" ";
+  const std::string o = " -o \"" + (dir / "out.bmp") + "\"";
+  EXPECT_EQ(RunCli(dir, p + o), 2);  // no --view
+  EXPECT_EQ(RunCli(dir, p + "--view 40x" + o), 2);
+  EXPECT_EQ(RunCli(dir, p + "--view 40x30 --rotation 3" + o), 2);
+  EXPECT_EQ(RunCli(dir, p + "--view 40x30 --quality best" + o), 2);
+  EXPECT_EQ(RunCli(dir, p + "--view 40x30 --centre 1,1" + o), 2);
+  EXPECT_EQ(RunCli(dir, p + "--view 40x30 --zoom 1601" + o), 2);
+  EXPECT_EQ(RunCli(dir, p + "--view 40x30 --zoom 200 --centre 20,5" + o), 2);
+  EXPECT_EQ(RunCli(dir, p + "--view 40x30 -o \"" + photo + "\""), 2);
+  EXPECT_EQ(RunCli(dir, "\"" + (dir / "missing.bmp") + "\" --view 40x30" + o), 1);
+}
+
+TEST(RenderCommand, DecodesJpegAndTiffPhotosAsTheViewDoes) {
+  for (const char* fixture : {"jpeg/h2v1.jpg", "tiff/rgb_be_short_strips.tif"}) {
+    SCOPED_TRACE(fixture);
+    TempDir dir;
+    const std::string photo = std::string(LUMETTA_FIXTURES) + "/" + fixture;
+    const std::string out = dir / "view.bmp";
+    ASSERT_EQ(RunCli(dir, "\"" + photo + "\" --view 40x30 -o \"" + out + "\""), 0) << ReadAll(dir / "stderr.txt");
+
+    AppState state;
+    FakeUi ui;
+    state.view.ViewWidth = 40;
+    state.view.ViewHeight = 30;
+    state.current.Name = "photo";
+    DecodePhoto(state, photo);
+    SizeImage24(state.ViewPicture, 40, 30);
+    RenderView(state, ui, false);
+    TDibImage written;
+    written.LoadFromFile(out);
+    EXPECT_TRUE(SamePixels(written, state.ViewPicture));
+  }
+}
+
+}  // namespace
+}  // namespace lumetta
