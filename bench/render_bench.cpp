@@ -8,6 +8,7 @@
 // djpeg benchmark is skipped when either tool is missing.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>

@@ -58,7 +58,7 @@ void NameLabel::paintEvent(QPaintEvent*) {
   p.fillRect(QRect(1, 1, width() - 2, height() - 2), kHintYellow);
   p.setPen(Qt::black);
   p.setFont(font());
-  p.drawText(QRect(3, 2, width() - 3, height() - 2), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text_);
+  p.drawText(QPoint(3, 2 + kTextAscent), text_);
 }
 
 

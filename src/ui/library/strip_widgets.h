@@ -8,6 +8,11 @@
 
 namespace lumetta::ui {
 
+// The strip's texts sit on a baseline this far below the top of their line,
+// as in the 12-pixel gothic they were laid out for; taller fonts would
+// otherwise push them out of the label and the tag.
+inline constexpr int kTextAscent = 10;
+
 // "NameImg": the photo's name on light yellow in a black frame, laid over
 // the cell under the pointer. Its mouse input is the strip's: a press on it
 // is a press on the hovered cell.

@@ -67,8 +67,7 @@ void DrawExtensionTag(TDibImage& image, const std::string& tag) {
     canvas.fillRect(QRect(75 - 6 * n, kTagTop, 6 * n + 2, 13), kHintYellow);
     canvas.setPen(Qt::black);
     canvas.setFont(GothicFont(kTagFontPixels));
-    canvas.drawText(QRect(76 - 6 * n, kTagTop + 1, 6 * n + 4, 12), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                    ToQString(tag));
+    canvas.drawText(QPoint(76 - 6 * n, kTagTop + 1 + kTextAscent), ToQString(tag));
   } catch (const EDibError&) {
     // A picture the canvas cannot take keeps its band; the label still shows.
   }

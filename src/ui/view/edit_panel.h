@@ -10,6 +10,8 @@
 #include <QPoint>
 #include <QPushButton>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "core/app/app_state.h"
 #include "ui/app/qt_user_interface.h"
