@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "cli/command.h"
+#include "platform/executable_path.h"
 #include "core/app/app_folders.h"
 #include "core/app/app_state.h"
 #include "core/app/open_photo.h"
@@ -63,12 +64,6 @@ std::string AbsoluteFolder(const std::string& folder) {
 }
 
 // The folder of this executable; "" when the system does not tell.
-std::string ExecutableFolder() {
-  std::error_code ec;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string() : FromFsPath(self.parent_path());
-}
-
 // Where the program keeps its data when its own folder cannot be written:
 // $XDG_DATA_HOME/lumetta, by default ~/.local/share/lumetta.
 std::string UserDataFolder() {
@@ -80,7 +75,7 @@ std::string UserDataFolder() {
 std::string AppFolderOf(const std::string& option) {
   if (!option.empty()) return AbsoluteFolder(option);
   StartupEnvironment env;
-  env.ExecutableFolder = ExecutableFolder();
+  env.ExecutableFolder = platform::RunningExecutableFolder();
   env.UserDataFolder = UserDataFolder();
   return ChooseAppFolder(env);
 }

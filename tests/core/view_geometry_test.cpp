@@ -77,6 +77,7 @@ TEST(ZoomSteps, StepUpWalksTheTableToTheTop) {
   EXPECT_EQ(Walk(27, NextZoomStepUp).at(1), 33);
   EXPECT_EQ(Walk(130, NextZoomStepUp).at(1), 200);
   EXPECT_EQ(NextZoomStepUp(1600), std::nullopt);
+  EXPECT_EQ(NextZoomStepUp(2048), std::nullopt);
 }
 
 TEST(ZoomSteps, StepDownWalksTheTableToThirteen) {
@@ -107,7 +108,8 @@ INSTANTIATE_TEST_SUITE_P(Values, OtherZoomValues,
                                            StepCase{45, 50, 33}, StepCase{46, 67, 33}, StepCase{52, 67, 33},
                                            StepCase{53, 67, 50}, StepCase{62, 67, 50}, StepCase{63, 100, 50},
                                            StepCase{68, 100, 67}, StepCase{99, 100, 67}, StepCase{101, 200, 100},
-                                           StepCase{201, 400, 200}, StepCase{399, 400, 200}, StepCase{401, 100, 67}));
+                                           StepCase{201, 400, 200}, StepCase{399, 400, 200}, StepCase{401, 800, 67},
+                                           StepCase{640, 800, 67}, StepCase{1000, 1600, 67}));
 
 TEST(ZoomSteps, FineStepsJumpOnlyAboveFourHundred) {
   EXPECT_EQ(NextZoomFineUp(27), 28);

@@ -60,13 +60,14 @@ SlotLines ShortenPath(std::string_view name, int available, const std::function<
   // Line 2 grows from the end while "…" and it still fit.
   std::size_t from = chars;
   while (from > first) {
-    const std::string trial =
-        std::string(kEllipsis) + std::string(name.substr(starts[from - 1], starts[chars] - starts[from - 1]));
+    std::string trial(kEllipsis);
+    trial.append(name.substr(starts[from - 1], starts[chars] - starts[from - 1]));
     if (text_width(trial) > available - 8) break;
     --from;
   }
   const std::string_view tail = name.substr(starts[from]);
-  lines.Line2 = from == first ? std::string(tail) : std::string(kEllipsis) + std::string(tail);
+  if (from != first) lines.Line2 = kEllipsis;
+  lines.Line2.append(tail);
 
   if (lines.Line1.empty()) lines.Line1 = "（未設定）";
   if (lines.Line2.empty()) lines.Line2 = " ";

@@ -92,9 +92,8 @@ bool ZoomWithinLimit(std::int32_t z, std::int32_t shown_width, std::int32_t show
 }
 
 std::optional<std::int32_t> NextZoomStepUp(std::int32_t z) {
+  if (z >= 1600) return std::nullopt;
   switch (z) {
-    case 1600:
-      return std::nullopt;
     case 13:
       return 17;
     case 17:
@@ -118,6 +117,10 @@ std::optional<std::int32_t> NextZoomStepUp(std::int32_t z) {
   }
   if (z >= 100 && z <= 199) return 200;
   if (z >= 200 && z <= 399) return 400;
+  // Values between the top steps (after a relayout or a restored zoom) go on
+  // up to the next step; falling back to 100 % would zoom out.
+  if (z >= 401 && z <= 799) return 800;
+  if (z >= 801 && z <= 1599) return 1600;
   if (z <= 15) return 17;
   if (z <= 18) return 20;
   if (z <= 23) return 25;
