@@ -92,11 +92,17 @@ MainPanels BuildMainPanels(QWidget* client) {
   p.GashitsuPnl = MakePanel(client, "GashitsuPnl", 144, 461, 68, 94);
   MakeTitleBar(p.GashitsuPnl, "画質モード", 2, 2, 64, 22);
   p.GashitsuModeLbl = MakeLabel(p.GashitsuPnl, "GashitsuModeLbl", "", 5, 29);
-  MakeLabel(p.GashitsuPnl, "KoukaCaptionLbl", "画質効果", 10, 45);
+  QLabel* kouka_caption = MakeLabel(p.GashitsuPnl, "KoukaCaptionLbl", "画質効果", 10, 45);
   p.KoukaLbl = MakeLabel(p.GashitsuPnl, "KoukaLbl", "", 13, 55);
-  MakeLabel(p.GashitsuPnl, "SharpCaptionLbl", "シャープ", 10, 67);
+  QLabel* sharp_caption = MakeLabel(p.GashitsuPnl, "SharpCaptionLbl", "シャープ", 10, 67);
   p.SharpLbl = MakeLabel(p.GashitsuPnl, "SharpLbl", "", 13, 77);
-  for (QLabel* label : {p.GashitsuModeLbl, p.KoukaLbl, p.SharpLbl}) label->resize(60, 12);
+  // The panel stacks its lines 10 to 12 pixels apart: the labels keep to
+  // that height with a font whose line fits it.
+  for (QLabel* label : {p.GashitsuModeLbl, kouka_caption, p.KoukaLbl, sharp_caption, p.SharpLbl}) {
+    label->setFont(PGothicFont(11));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->resize(62, 12);
+  }
 
   p.ExifPnl = MakePanel(client, "ExifPnl", 1, 554, 211, 117);
   p.ExifLblPnl = MakeTitleBar(p.ExifPnl, "写真の情報", 2, 2, 207, 18);
