@@ -49,4 +49,8 @@ std::optional<std::string> UserInterface::ChooseOpenFile(std::string_view, std::
 
 bool UserInterface::MoveToTrash(std::string_view) { return false; }
 
+bool UserInterface::RunAkarusaForm(AkarusaModel&) { return false; }
+
+std::optional<std::int32_t> UserInterface::RunSharpForm(std::int32_t) { return std::nullopt; }
+
 }  // namespace lumetta

@@ -16,6 +16,8 @@
 
 namespace lumetta {
 
+class AkarusaModel;
+
 // Controls whose state the operations set, by their names in the windows.
 enum class Ctl {
   // Main window labels.
@@ -165,6 +167,14 @@ class UserInterface {
   // Moves a file to the desktop's trash (the recycle bin) silently; false
   // when it could not be moved. A front end without a trash moves nothing.
   virtual bool MoveToTrash(std::string_view path);
+
+  // The brightness and contrast dialog over its model, which it tells of
+  // every change; true when closed with "決定". A front end without windows
+  // cancels.
+  virtual bool RunAkarusaForm(AkarusaModel& model);
+  // The sharpness dialog with the photo's own value selected; the value
+  // chosen with "決定", nothing when cancelled.
+  virtual std::optional<std::int32_t> RunSharpForm(std::int32_t sharpness);
 };
 
 }  // namespace lumetta

@@ -12,6 +12,7 @@
 #include "core/library/photo_folders.h"
 #include "platform/special_folders.h"
 #include "ui/app/photo_display.h"
+#include "ui/imaging/adjust_controls.h"
 #include "ui/library/thumb_strip_view.h"
 #include "ui/view/edit_panel.h"
 
@@ -75,6 +76,8 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
   new ThumbStripView(state_, ui_, *main_form_);
   // The edit panel's view controls, the view's mouse, menus and keys.
   EditPanel* edit_panel = BuildEditPanel(state_, ui_, *main_form_);
+  // Brightness, sharpness and the colour effect: buttons, menus, labels, F12.
+  BuildAdjustControls(state_, ui_, *main_form_, *edit_panel);
   // The photo's labels, the panorama commands and ShowPhoto for every caller.
   photo_display_ = new PhotoDisplay(state_, ui_, *main_form_, edit_panel->JoutaiLbl);
   main_form_->OnCloseQuery = [this] { return FormCloseQuery(); };

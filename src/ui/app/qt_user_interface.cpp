@@ -13,6 +13,8 @@
 
 #include "platform/trash.h"
 #include "ui/app/message_forms.h"
+#include "ui/imaging/akarusa_form.h"
+#include "ui/imaging/sharp_form.h"
 #include "ui/library/folder_form.h"
 
 namespace lumetta::ui {
@@ -190,6 +192,20 @@ int QtUserInterface::RunFolderForm(const FolderFormRequest& request,
   form.PlaceBelow(QCursor::pos(), main_window_);
   form.exec();
   return form.Result();
+}
+
+bool QtUserInterface::RunAkarusaForm(AkarusaModel& model) {
+  TAkarusaForm form(model, main_window_);
+  // The renders of the preview repaint the form's picture while it is open.
+  RegisterPicture(Picture::PreviewImg, form.PreviewImg);
+  const bool confirmed = form.exec() == QDialog::Accepted;
+  pictures_.remove(Picture::PreviewImg);
+  return confirmed;
+}
+
+std::optional<std::int32_t> QtUserInterface::RunSharpForm(std::int32_t sharpness) {
+  TSharpForm form(sharpness, main_window_);
+  return form.Run();
 }
 
 }  // namespace lumetta::ui

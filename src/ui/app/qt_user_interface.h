@@ -51,6 +51,8 @@ class QtUserInterface : public UserInterface {
   std::optional<std::string> ChooseOpenFile(std::string_view title, std::string_view initial_folder,
                                             std::string_view proposed_name) override;
   bool MoveToTrash(std::string_view path) override;
+  bool RunAkarusaForm(AkarusaModel& model) override;
+  std::optional<std::int32_t> RunSharpForm(std::int32_t sharpness) override;
 
  private:
   QPointer<QWidget> main_window_;

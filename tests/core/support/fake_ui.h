@@ -144,6 +144,28 @@ class FakeUi : public UserInterface {
     return std::filesystem::remove(std::filesystem::path(std::string(path)), ec);
   }
 
+  // The brightness dialog: what the user does in it (moves of the bars
+  // through the model) and whether it is confirmed; unset, it is cancelled
+  // untouched. The number of times it opened.
+  std::function<bool(AkarusaModel&)> akarusa_form;
+  int akarusa_forms = 0;
+  // The sharpness dialog: the values it opened with and scripted choices
+  // (none left: cancelled).
+  std::vector<std::int32_t> sharp_forms;
+  std::deque<std::optional<std::int32_t>> sharp_form_choices;
+
+  bool RunAkarusaForm(AkarusaModel& model) override {
+    ++akarusa_forms;
+    return akarusa_form ? akarusa_form(model) : false;
+  }
+  std::optional<std::int32_t> RunSharpForm(std::int32_t sharpness) override {
+    sharp_forms.push_back(sharpness);
+    if (sharp_form_choices.empty()) return std::nullopt;
+    const std::optional<std::int32_t> chosen = sharp_form_choices.front();
+    sharp_form_choices.pop_front();
+    return chosen;
+  }
+
   // The lines of the last box shown, or nothing.
   std::vector<std::string> LastLines() const { return boxes.empty() ? std::vector<std::string>{} : boxes.back().lines; }
   std::string Text(Ctl c) const {

@@ -1,0 +1,135 @@
+// The brightness dialog's preview: one move of a bar (AkarusaModel::
+// SetBrightness, the 320 x 240 base adjusted again) must take well under a
+// frame. Next to it, the render of the photo into the preview that the
+// stored base saves on every move, for a 4000 x 3000 photo.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+#include "core/app/app_state.h"
+#include "core/app/user_interface.h"
+#include "core/imaging/adjust_preview.h"
+#include "core/imaging/stretch.h"
+#include "core/view/akarusa_model.h"
+#include "core/view/resample.h"
+#include "core/view/view_render.h"
+
+namespace lumetta {
+namespace {
+
+constexpr std::int32_t kPhotoWidth = 4000;
+constexpr std::int32_t kPhotoHeight = 3000;
+
+class QuietUi : public UserInterface {
+ public:
+  void ShowMessageBox(const std::vector<std::string>&) override {}
+  int AskYesNo(const std::vector<std::string>&) override { return 2; }
+  int AskChoice(const std::vector<std::string>&, const std::vector<std::string>&) override { return 0; }
+  void SetText(Ctl, std::string_view) override {}
+  void SetHint(Ctl, std::string_view) override {}
+  void SetChecked(Ctl, bool) override {}
+  void SetEnabled(Ctl, bool) override {}
+  void SetVisible(Ctl, bool) override {}
+  void SetTextColour(Ctl, Colour) override {}
+  void SetLeft(Ctl, int) override {}
+  void SetCaption(std::string_view) override {}
+  void SetBusy(bool) override {}
+  void SetViewCursor(CursorKind) override {}
+  void RepaintPicture(Picture) override {}
+  void ProcessPendingPaints() override {}
+};
+
+// Smooth gradients with noise, as a camera photo.
+const TDibImage& Photo() {
+  static const TDibImage photo = [] {
+    TDibImage image;
+    SizeImage24(image, kPhotoWidth, kPhotoHeight);
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> noise(-6, 6);
+    for (std::int32_t y = 0; y < kPhotoHeight; ++y) {
+      std::uint8_t* p = image.ScanLine(y);
+      for (std::int32_t x = 0; x < kPhotoWidth; ++x, p += 3) {
+        const double u = static_cast<double>(x) / kPhotoWidth;
+        const double v = static_cast<double>(y) / kPhotoHeight;
+        const double wave = 40 * std::sin(u * 37 + v * 11) * std::cos(v * 23 - u * 5);
+        const int r = static_cast<int>(120 + 90 * u + wave) + noise(random);
+        const int g = static_cast<int>(100 + 80 * v - wave / 2) + noise(random);
+        const int b = static_cast<int>(90 + 60 * (1 - u) * v + wave / 3) + noise(random);
+        p[0] = static_cast<std::uint8_t>(std::clamp(b, 0, 255));
+        p[1] = static_cast<std::uint8_t>(std::clamp(g, 0, 255));
+        p[2] = static_cast<std::uint8_t>(std::clamp(r, 0, 255));
+      }
+    }
+    return image;
+  }();
+  return photo;
+}
+
+// The photo shown fitted in an 800 x 600 view, high quality, the given
+// effect.
+void ShowPhoto(AppState& state, UserInterface& ui, std::int32_t effect) {
+  state.settings.GlobalEffect = effect;
+  state.settings.GlobalSharpness = 12;
+  state.view.ViewWidth = 800;
+  state.view.ViewHeight = 600;
+  state.DecodedPhoto.Assign(Photo());
+  state.current.Name = "photo.jpg";
+  SizeImage24(state.ViewPicture, 800, 600);
+  RenderView(state, ui, false);
+}
+
+void BM_AkarusaBarMove(benchmark::State& bench) {
+  AppState state;
+  QuietUi ui;
+  ShowPhoto(state, ui, static_cast<std::int32_t>(bench.range(0)));
+  AkarusaModel model(state, ui);
+  model.Open();
+  std::int32_t brightness = 0;
+  for (auto _ : bench) {
+    brightness = brightness == 40 ? -40 : brightness + 1;
+    model.SetBrightness(brightness);
+    model.SetContrast(300 + brightness);
+    benchmark::DoNotOptimize(state.PreviewPicture.RowUnchecked(0));
+  }
+  // Two moves (brightness and contrast) per iteration.
+  bench.SetItemsProcessed(2 * bench.iterations());
+  model.Close(false);
+}
+BENCHMARK(BM_AkarusaBarMove)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+// The kernel alone: 320 x 240 pixels through AdjustPixel and ApplyEffect.
+void BM_AdjustPreviewKernel(benchmark::State& bench) {
+  const std::int32_t effect = static_cast<std::int32_t>(bench.range(0));
+  TDibImage base;
+  SizeImage24(base, 320, 240);
+  StretchNearest(Photo(), StretchRect{0, 0, kPhotoWidth, kPhotoHeight}, base, StretchRect{0, 0, 320, 240});
+  TDibImage preview;
+  const AdjustValues values = PreviewAdjustValues(25, 320, effect);
+  for (auto _ : bench) {
+    AdjustPreview(base, preview, values, effect);
+    benchmark::DoNotOptimize(preview.RowUnchecked(0));
+  }
+  bench.SetItemsProcessed(bench.iterations() * 320 * 240);
+}
+BENCHMARK(BM_AdjustPreviewKernel)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+
+// The peer: rendering the photo into the preview again on every move.
+void BM_AkarusaPreviewRender(benchmark::State& bench) {
+  AppState state;
+  QuietUi ui;
+  ShowPhoto(state, ui, 1);
+  state.AdjustPreviewActive = true;
+  state.view.ViewWidth = kPreviewWidth;
+  state.view.ViewHeight = kPreviewHeight;
+  SizeImage24(state.PreviewPicture, kPreviewWidth, kPreviewHeight);
+  for (auto _ : bench) {
+    RenderView(state, ui, false);
+    benchmark::DoNotOptimize(state.PreviewPicture.RowUnchecked(0));
+  }
+}
+BENCHMARK(BM_AkarusaPreviewRender)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace lumetta

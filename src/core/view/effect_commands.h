@@ -1,0 +1,33 @@
+#pragma once
+// The colour effect of all photos ("画質効果"): the items of the menu
+// "画質モード", clicks on KoukaLbl and the key F12.
+//
+// Effects show only in the high-quality mode; in the high-speed mode the
+// commands offer to switch. Every command does nothing while UiReady is
+// false.
+
+#include <array>
+#include <cstdint>
+
+#include "core/app/app_state.h"
+#include "core/app/user_interface.h"
+
+namespace lumetta {
+
+// The effects of the menu items, in their order: normal, chrome, sepia,
+// black and white.
+inline constexpr std::array<std::int32_t, 4> kGlobalEffects{0, 1, 2, 3};
+
+// The menu item of an effect; GNormalMenu for values no item has.
+Ctl GlobalEffectMenu(std::int32_t effect);
+// Checks the item of the global effect alone.
+void CheckGlobalEffectMenu(const AppState& state, UserInterface& ui);
+
+// A menu item: the effect of all photos.
+void SetGlobalEffect(AppState& state, UserInterface& ui, std::int32_t effect);
+// KoukaLbl and F12: normal -> chrome -> sepia -> normal; black and white
+// goes back to normal.
+void CycleGlobalEffect(AppState& state, UserInterface& ui);
+std::int32_t NextGlobalEffect(std::int32_t effect);
+
+}  // namespace lumetta
