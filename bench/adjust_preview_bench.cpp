@@ -8,6 +8,7 @@
 #include <cmath>
 #include <random>
 
+#include "core/app/headless_ui.h"
 #include "core/app/app_state.h"
 #include "core/app/user_interface.h"
 #include "core/imaging/adjust_preview.h"
@@ -22,24 +23,6 @@ namespace {
 constexpr std::int32_t kPhotoWidth = 4000;
 constexpr std::int32_t kPhotoHeight = 3000;
 
-class QuietUi : public UserInterface {
- public:
-  void ShowMessageBox(const std::vector<std::string>&) override {}
-  int AskYesNo(const std::vector<std::string>&) override { return 2; }
-  int AskChoice(const std::vector<std::string>&, const std::vector<std::string>&) override { return 0; }
-  void SetText(Ctl, std::string_view) override {}
-  void SetHint(Ctl, std::string_view) override {}
-  void SetChecked(Ctl, bool) override {}
-  void SetEnabled(Ctl, bool) override {}
-  void SetVisible(Ctl, bool) override {}
-  void SetTextColour(Ctl, Colour) override {}
-  void SetLeft(Ctl, int) override {}
-  void SetCaption(std::string_view) override {}
-  void SetBusy(bool) override {}
-  void SetViewCursor(CursorKind) override {}
-  void RepaintPicture(Picture) override {}
-  void ProcessPendingPaints() override {}
-};
 
 // Smooth gradients with noise, as a camera photo.
 const TDibImage& Photo() {
@@ -82,7 +65,7 @@ void ShowPhoto(AppState& state, UserInterface& ui, std::int32_t effect) {
 
 void BM_AkarusaBarMove(benchmark::State& bench) {
   AppState state;
-  QuietUi ui;
+  lumetta::HeadlessUi ui;
   ShowPhoto(state, ui, static_cast<std::int32_t>(bench.range(0)));
   AkarusaModel model(state, ui);
   model.Open();
@@ -118,7 +101,7 @@ BENCHMARK(BM_AdjustPreviewKernel)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmar
 // The peer: rendering the photo into the preview again on every move.
 void BM_AkarusaPreviewRender(benchmark::State& bench) {
   AppState state;
-  QuietUi ui;
+  lumetta::HeadlessUi ui;
   ShowPhoto(state, ui, 1);
   state.AdjustPreviewActive = true;
   state.view.ViewWidth = kPreviewWidth;

@@ -17,6 +17,7 @@
 #include <random>
 #include <string>
 
+#include "core/app/headless_ui.h"
 #include "core/app/app_state.h"
 #include "core/app/user_interface.h"
 #include "core/base/parallel.h"
@@ -30,24 +31,6 @@ namespace {
 constexpr std::int32_t kPhotoWidth = 6000;
 constexpr std::int32_t kPhotoHeight = 4000;
 
-class SilentUi : public UserInterface {
- public:
-  void ShowMessageBox(const std::vector<std::string>&) override {}
-  int AskYesNo(const std::vector<std::string>&) override { return 2; }
-  int AskChoice(const std::vector<std::string>&, const std::vector<std::string>&) override { return 0; }
-  void SetText(Ctl, std::string_view) override {}
-  void SetHint(Ctl, std::string_view) override {}
-  void SetChecked(Ctl, bool) override {}
-  void SetEnabled(Ctl, bool) override {}
-  void SetVisible(Ctl, bool) override {}
-  void SetTextColour(Ctl, Colour) override {}
-  void SetLeft(Ctl, int) override {}
-  void SetCaption(std::string_view) override {}
-  void SetBusy(bool) override {}
-  void SetViewCursor(CursorKind) override {}
-  void RepaintPicture(Picture) override {}
-  void ProcessPendingPaints() override {}
-};
 
 const TDibImage& Photo() {
   static const TDibImage photo = [] {
@@ -125,7 +108,7 @@ struct Viewer {
     SizeImage24(state.ViewPicture, 800, 600);
   }
   AppState state;  // the first-run defaults: high quality, chrome, sharpness 12
-  SilentUi ui;
+  lumetta::HeadlessUi ui;
 };
 
 void BM_Djpeg(benchmark::State& bench) {

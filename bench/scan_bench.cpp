@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/headless_ui.h"
 #include "core/app/app_state.h"
 #include "core/app/user_interface.h"
 #include "core/library/folder_scan.h"
@@ -20,24 +21,6 @@ namespace {
 
 constexpr int kPhotos = 10000;
 
-class QuietUi : public lumetta::UserInterface {
- public:
-  void ShowMessageBox(const std::vector<std::string>&) override {}
-  int AskYesNo(const std::vector<std::string>&) override { return 2; }
-  int AskChoice(const std::vector<std::string>&, const std::vector<std::string>&) override { return 0; }
-  void SetText(lumetta::Ctl, std::string_view) override {}
-  void SetHint(lumetta::Ctl, std::string_view) override {}
-  void SetChecked(lumetta::Ctl, bool) override {}
-  void SetEnabled(lumetta::Ctl, bool) override {}
-  void SetVisible(lumetta::Ctl, bool) override {}
-  void SetTextColour(lumetta::Ctl, lumetta::Colour) override {}
-  void SetLeft(lumetta::Ctl, int) override {}
-  void SetCaption(std::string_view) override {}
-  void SetBusy(bool) override {}
-  void SetViewCursor(lumetta::CursorKind) override {}
-  void RepaintPicture(lumetta::Picture) override {}
-  void ProcessPendingPaints() override {}
-};
 
 // A small camera JPEG with its Exif block right after the start marker, so
 // that its shooting date counts.
@@ -93,7 +76,7 @@ void ScanWithMode(benchmark::State& st, std::uint8_t mode) {
   state->PhotoExtensions = lumetta::BuildPhotoExtensions({});
   state->CurrentFolder = Folder().Path();
   state->settings.SortMode = mode;
-  QuietUi ui;
+  lumetta::HeadlessUi ui;
   lumetta::ScanFolder(*state, ui);  // warms the page cache
   for (auto _ : st) {
     lumetta::ScanFolder(*state, ui);

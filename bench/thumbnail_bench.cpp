@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "core/app/headless_ui.h"
 #include "core/app/app_state.h"
 #include "core/app/user_interface.h"
 #include "core/base/paths.h"
@@ -104,24 +105,6 @@ void BM_Process_DjpegFastQuarter(benchmark::State& state) {
 }
 BENCHMARK(BM_Process_DjpegFastQuarter)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
-class NoUi : public lumetta::UserInterface {
- public:
-  void ShowMessageBox(const std::vector<std::string>&) override {}
-  int AskYesNo(const std::vector<std::string>&) override { return 2; }
-  int AskChoice(const std::vector<std::string>&, const std::vector<std::string>&) override { return 0; }
-  void SetText(lumetta::Ctl, std::string_view) override {}
-  void SetHint(lumetta::Ctl, std::string_view) override {}
-  void SetChecked(lumetta::Ctl, bool) override {}
-  void SetEnabled(lumetta::Ctl, bool) override {}
-  void SetVisible(lumetta::Ctl, bool) override {}
-  void SetTextColour(lumetta::Ctl, lumetta::Colour) override {}
-  void SetLeft(lumetta::Ctl, int) override {}
-  void SetCaption(std::string_view) override {}
-  void SetBusy(bool) override {}
-  void SetViewCursor(lumetta::CursorKind) override {}
-  void RepaintPicture(lumetta::Picture) override {}
-  void ProcessPendingPaints() override {}
-};
 
 // Slot 1 showing a folder of 1000 photos (IMG_0001.JPG ...), each a small
 // JPEG copy, with all their thumbnails built once into the cache.
@@ -146,7 +129,7 @@ struct WarmFolder {
     for (std::int32_t pos = 1; pos <= state->photos.PhotoCount; ++pos) lumetta::LoadThumbnail(*state, ui, pos);
   }
   std::unique_ptr<AppState> state;
-  NoUi ui;
+  lumetta::HeadlessUi ui;
   lumetta::TDibImage cells[48];
 };
 

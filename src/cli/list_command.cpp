@@ -6,6 +6,7 @@
 #include <string>
 #include <system_error>
 
+#include "core/app/headless_ui.h"
 #include "cli/command.h"
 #include "core/app/app_state.h"
 #include "core/app/user_interface.h"
@@ -17,33 +18,6 @@
 namespace lumetta::cli {
 namespace {
 
-// Messages the scan would show in a box go to standard error.
-class ConsoleUi : public UserInterface {
- public:
-  void ShowMessageBox(const std::vector<std::string>& lines) override {
-    for (const std::string& line : lines) std::fprintf(stderr, "%s\n", line.c_str());
-  }
-  int AskYesNo(const std::vector<std::string>& lines) override {
-    ShowMessageBox(lines);
-    return 2;
-  }
-  int AskChoice(const std::vector<std::string>& lines, const std::vector<std::string>&) override {
-    ShowMessageBox(lines);
-    return 0;
-  }
-  void SetText(Ctl, std::string_view) override {}
-  void SetHint(Ctl, std::string_view) override {}
-  void SetChecked(Ctl, bool) override {}
-  void SetEnabled(Ctl, bool) override {}
-  void SetVisible(Ctl, bool) override {}
-  void SetTextColour(Ctl, Colour) override {}
-  void SetLeft(Ctl, int) override {}
-  void SetCaption(std::string_view) override {}
-  void SetBusy(bool) override {}
-  void SetViewCursor(CursorKind) override {}
-  void RepaintPicture(Picture) override {}
-  void ProcessPendingPaints() override {}
-};
 
 std::uint8_t SortModeArg(const std::string& text) {
   if (text.empty() || text == "name") return SortByName;
@@ -71,7 +45,7 @@ const RegisterCommand kList({
       std::error_code ec;
       const auto absolute = std::filesystem::absolute(ToFsPath(folders[0]), ec);
       state->CurrentFolder = WithoutTrailingSeparator(ec ? folders[0] : FromFsPath(absolute.lexically_normal()));
-      ConsoleUi ui;
+      HeadlessUi ui(stderr);
       ScanFolder(*state, ui);
       for (std::int32_t i = 1; i <= state->photos.PhotoCount; ++i) {
         std::fprintf(stdout, "%s\n", state->photos[i].Name.c_str());

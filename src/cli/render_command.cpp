@@ -5,6 +5,7 @@
 #include <string>
 #include <system_error>
 
+#include "core/app/headless_ui.h"
 #include "cli/command.h"
 #include "core/app/app_state.h"
 #include "core/app/user_interface.h"
@@ -17,25 +18,6 @@
 namespace lumetta::cli {
 namespace {
 
-// The renderer's texts and repaints go nowhere on the command line.
-class SilentUserInterface : public UserInterface {
- public:
-  void ShowMessageBox(const std::vector<std::string>&) override {}
-  int AskYesNo(const std::vector<std::string>&) override { return 2; }
-  int AskChoice(const std::vector<std::string>&, const std::vector<std::string>&) override { return 0; }
-  void SetText(Ctl, std::string_view) override {}
-  void SetHint(Ctl, std::string_view) override {}
-  void SetChecked(Ctl, bool) override {}
-  void SetEnabled(Ctl, bool) override {}
-  void SetVisible(Ctl, bool) override {}
-  void SetTextColour(Ctl, Colour) override {}
-  void SetLeft(Ctl, int) override {}
-  void SetCaption(std::string_view) override {}
-  void SetBusy(bool) override {}
-  void SetViewCursor(CursorKind) override {}
-  void RepaintPicture(Picture) override {}
-  void ProcessPendingPaints() override {}
-};
 
 bool SameFile(const std::string& a, const std::string& b) {
   std::error_code ec;
@@ -86,7 +68,7 @@ int RunRender(const std::vector<std::string>& arguments) {
   if (!centre_text.empty() && zoom_text.empty()) throw UsageError("--centre needs --zoom");
 
   AppState state;
-  SilentUserInterface ui;
+  HeadlessUi ui;
   ParsePair(view, 'x', "--view", state.view.ViewWidth, state.view.ViewHeight);
   if (state.view.ViewWidth < 1 || state.view.ViewHeight < 1 || state.view.ViewWidth > 8192 ||
       state.view.ViewHeight > 8192) {

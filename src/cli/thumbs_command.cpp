@@ -10,6 +10,7 @@
 #include <string>
 #include <system_error>
 
+#include "core/app/headless_ui.h"
 #include "cli/command.h"
 #include "platform/executable_path.h"
 #include "core/app/app_folders.h"
@@ -28,34 +29,6 @@
 namespace lumetta::cli {
 namespace {
 
-// Messages the scan would show in a box go to standard error; nothing is
-// asked.
-class QuietUi : public UserInterface {
- public:
-  void ShowMessageBox(const std::vector<std::string>& lines) override {
-    for (const std::string& line : lines) std::fprintf(stderr, "%s\n", line.c_str());
-  }
-  int AskYesNo(const std::vector<std::string>& lines) override {
-    ShowMessageBox(lines);
-    return 2;
-  }
-  int AskChoice(const std::vector<std::string>& lines, const std::vector<std::string>&) override {
-    ShowMessageBox(lines);
-    return 0;
-  }
-  void SetText(Ctl, std::string_view) override {}
-  void SetHint(Ctl, std::string_view) override {}
-  void SetChecked(Ctl, bool) override {}
-  void SetEnabled(Ctl, bool) override {}
-  void SetVisible(Ctl, bool) override {}
-  void SetTextColour(Ctl, Colour) override {}
-  void SetLeft(Ctl, int) override {}
-  void SetCaption(std::string_view) override {}
-  void SetBusy(bool) override {}
-  void SetViewCursor(CursorKind) override {}
-  void RepaintPicture(Picture) override {}
-  void ProcessPendingPaints() override {}
-};
 
 std::string AbsoluteFolder(const std::string& folder) {
   std::error_code ec;
@@ -91,7 +64,7 @@ int WriteToFolder(AppState& state, const std::string& out_folder) {
   std::error_code ec;
   std::filesystem::create_directories(ToFsPath(out_folder), ec);
   if (!IsDirectory(out_folder)) throw FileError("cannot create " + out_folder);
-  QuietUi ui;
+  HeadlessUi ui(stderr);
   ScanFolder(state, ui);
   Counts counts;
   for (std::int32_t pos = 1; pos <= state.photos.PhotoCount; ++pos) {
@@ -121,7 +94,7 @@ int FillCache(AppState& state, const std::string& folder, const std::string& app
                     "; nothing cached (use -o OUTDIR to write the thumbnails elsewhere)");
   }
   state.SlotIndex = slot;
-  QuietUi ui;
+  HeadlessUi ui(stderr);
   ScanFolder(state, ui);
   Counts counts;
   for (std::int32_t pos = 1; pos <= state.photos.PhotoCount; ++pos) {

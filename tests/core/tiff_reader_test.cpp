@@ -23,7 +23,7 @@ std::uint32_t FilePixel(std::uint32_t x, std::uint32_t y) {
   return red | green << 8 | blue << 16;
 }
 
-struct TiffSpec {
+struct TiffLayout {
   bool little = true;
   std::uint32_t width = 4;
   std::uint32_t height = 4;
@@ -37,7 +37,7 @@ struct TiffSpec {
 // An uncompressed RGB TIFF as a camera or an editor writes it: IFD0 at 8 with
 // the usual tags, the offsets array (when it does not fit the entry), then
 // the strips, each holding rows_per_strip file rows (the last one fewer).
-std::string BuildTiff(const TiffSpec& s) {
+std::string BuildTiff(const TiffLayout& s) {
   const std::uint32_t rps = s.rows_per_strip != 0 ? s.rows_per_strip : (s.height + s.strips - 1) / s.strips;
   const std::uint32_t entries = 9;
   const std::uint32_t directory_end = 8 + 2 + 12 * entries + 4;
@@ -106,7 +106,7 @@ std::unique_ptr<TDibData> Read(const std::string& bytes) {
 
 struct LayoutCase {
   std::string label;
-  TiffSpec spec;
+  TiffLayout layout;
 };
 
 void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.label; }
@@ -114,22 +114,22 @@ void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.label; }
 class TiffLayoutTest : public testing::TestWithParam<LayoutCase> {};
 
 TEST_P(TiffLayoutTest, ReadsEveryPixelAsRedGreenBlue) {
-  const TiffSpec& spec = GetParam().spec;
-  const auto image = Read(BuildTiff(spec));
-  ASSERT_EQ(image->width, static_cast<std::int32_t>(spec.width));
-  ASSERT_EQ(image->height, static_cast<std::int32_t>(spec.height));
+  const TiffLayout& layout = GetParam().layout;
+  const auto image = Read(BuildTiff(layout));
+  ASSERT_EQ(image->width, static_cast<std::int32_t>(layout.width));
+  ASSERT_EQ(image->height, static_cast<std::int32_t>(layout.height));
   EXPECT_EQ(image->header.biBitCount, 24);
-  for (std::uint32_t y = 0; y < spec.height; ++y) {
-    for (std::uint32_t x = 0; x < spec.width; ++x) {
+  for (std::uint32_t y = 0; y < layout.height; ++y) {
+    for (std::uint32_t x = 0; x < layout.width; ++x) {
       ASSERT_EQ(PixelAt(*image, static_cast<std::int32_t>(x), static_cast<std::int32_t>(y)), FilePixel(x, y))
           << "at " << x << "," << y;
     }
   }
 }
 
-TiffSpec Spec(bool little, std::uint32_t strips, std::uint16_t offset_type, std::uint16_t size_type = 4,
+TiffLayout Layout(bool little, std::uint32_t strips, std::uint16_t offset_type, std::uint16_t size_type = 4,
               std::uint32_t width = 5, std::uint32_t height = 6) {
-  TiffSpec s;
+  TiffLayout s;
   s.little = little;
   s.strips = strips;
   s.offset_type = offset_type;
@@ -141,21 +141,21 @@ TiffSpec Spec(bool little, std::uint32_t strips, std::uint16_t offset_type, std:
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, TiffLayoutTest,
-    testing::Values(LayoutCase{"II, one LONG strip in the entry", Spec(true, 1, 4)},
-                    LayoutCase{"MM, one LONG strip in the entry", Spec(false, 1, 4)},
-                    LayoutCase{"II, one SHORT strip in the entry", Spec(true, 1, 3, 3)},
-                    LayoutCase{"MM, two SHORT strips in the entry", Spec(false, 2, 3, 3)},
-                    LayoutCase{"II, three SHORT strips in an array", Spec(true, 3, 3)},
-                    LayoutCase{"MM, LONG strips in an array", Spec(false, 6, 4)},
-                    LayoutCase{"II, two LONG strips in an array", Spec(true, 2, 4)},
-                    LayoutCase{"MM, width and height as SHORT", Spec(false, 3, 4, 3, 7, 3)},
-                    LayoutCase{"odd width, rows padded in memory", Spec(true, 1, 4, 4, 3, 2)}));
+    testing::Values(LayoutCase{"II, one LONG strip in the entry", Layout(true, 1, 4)},
+                    LayoutCase{"MM, one LONG strip in the entry", Layout(false, 1, 4)},
+                    LayoutCase{"II, one SHORT strip in the entry", Layout(true, 1, 3, 3)},
+                    LayoutCase{"MM, two SHORT strips in the entry", Layout(false, 2, 3, 3)},
+                    LayoutCase{"II, three SHORT strips in an array", Layout(true, 3, 3)},
+                    LayoutCase{"MM, LONG strips in an array", Layout(false, 6, 4)},
+                    LayoutCase{"II, two LONG strips in an array", Layout(true, 2, 4)},
+                    LayoutCase{"MM, width and height as SHORT", Layout(false, 3, 4, 3, 7, 3)},
+                    LayoutCase{"odd width, rows padded in memory", Layout(true, 1, 4, 4, 3, 2)}));
 
 TEST(TiffReader, RowsAfterTheLastFullStripStayBlack) {
   // 5 rows in 2 strips of 3 file rows: each strip gives 5 div 2 = 2 rows, so
   // image rows 0, 1 are file rows 0, 1; rows 2, 3 are file rows 3, 4 (the
   // second strip's start); row 4 stays black.
-  TiffSpec s = Spec(true, 2, 4, 4, 3, 5);
+  TiffLayout s = Layout(true, 2, 4, 4, 3, 5);
   const auto image = Read(BuildTiff(s));
   for (std::int32_t x = 0; x < 3; ++x) {
     const auto ux = static_cast<std::uint32_t>(x);
@@ -168,7 +168,7 @@ TEST(TiffReader, RowsAfterTheLastFullStripStayBlack) {
 }
 
 TEST(TiffReader, MoreStripsThanRowsGiveABlackImage) {
-  TiffSpec s = Spec(true, 3, 4, 4, 2, 2);
+  TiffLayout s = Layout(true, 3, 4, 4, 2, 2);
   s.rows_per_strip = 1;
   const auto image = Read(BuildTiff(s));
   EXPECT_EQ(image->width, 2);
@@ -182,7 +182,7 @@ std::string Patched(std::string bytes, std::size_t at, std::initializer_list<int
   return bytes;
 }
 
-// Entries of Spec(true, 1, 4): 256 at 10, 257 at 22, 258 at 34, 259 at 46,
+// Entries of Layout(true, 1, 4): 256 at 10, 257 at 22, 258 at 34, 259 at 46,
 // 262 at 58, 273 at 70, 277 at 82, 278 at 94, 279 at 106.
 struct BadCase {
   std::string label;
@@ -200,13 +200,13 @@ TEST_P(TiffBadFileTest, GivesTheReadErrorWithoutReadingOutsideTheFile) {
   EXPECT_THROW(ReadTiffMemory(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), ETiffError);
 }
 
-TiffSpec Compressed(std::uint16_t compression) {
-  TiffSpec s = Spec(true, 1, 4);
+TiffLayout Compressed(std::uint16_t compression) {
+  TiffLayout s = Layout(true, 1, 4);
   s.compression = compression;
   return s;
 }
 
-const std::string kGood = BuildTiff(Spec(true, 1, 4));
+const std::string kGood = BuildTiff(Layout(true, 1, 4));
 
 INSTANTIATE_TEST_SUITE_P(
     Files, TiffBadFileTest,

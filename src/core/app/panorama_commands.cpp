@@ -24,7 +24,7 @@ Ctl MenuOf(std::int32_t mode) {
 }
 
 void ShowSelectedPhoto(AppState& state, UserInterface& ui) {
-  const ViewBusyCursor busy(ui);
+  const BusyCursor busy(ui);
   ShowPhoto(state, ui, state.StripPos, SortStep(state));
 }
 

@@ -212,7 +212,7 @@ void FillPanes(AppState& state, UserInterface& ui, std::int32_t position, std::i
 void ShowPhoto(AppState& state, UserInterface& ui, std::int32_t position, std::int32_t step) {
   step = step == 1 ? 1 : -1;
   if (position > 0) position = ConfirmSaveEdits(state, ui, position);
-  std::optional<ViewBusyCursor> busy;
+  std::optional<BusyCursor> busy;
   if (!state.SlideShowActive) {
     busy.emplace(ui);
     ResetInfoPanel(state, ui);

@@ -4,27 +4,17 @@
 #include <vector>
 
 #include "core/base/binary_file.h"
+#include "core/imaging/tiff_directory.h"
 
 namespace lumetta {
 
 namespace {
 
-constexpr std::uint16_t kImageWidth = 256;
-constexpr std::uint16_t kImageLength = 257;
-constexpr std::uint16_t kCompression = 259;
-constexpr std::uint16_t kStripOffsets = 273;
-constexpr std::uint16_t kShort = 3;
-
 // Large reads go straight into the image rows; the window serves the
 // directory.
 constexpr std::size_t kWindowSize = 65536;
 
-struct Entry {
-  std::uint16_t tag;
-  std::uint16_t type;
-  std::uint32_t count;
-  std::uint8_t value[4];
-};
+using tiff::Entry;
 
 class TiffReader {
  public:
@@ -34,9 +24,7 @@ class TiffReader {
   std::unique_ptr<TDibData> Read(Source& source);
 
  private:
-  std::uint32_t ValueOf(const Entry& e) const {
-    return e.type == kShort ? GetU16(e.value, order_) : GetU32(e.value, order_);
-  }
+  std::uint32_t ValueOf(const Entry& e) const { return tiff::ValueOf(e, order_); }
   // A new width or height after the strips, like a bitmap's, gives a new
   // black image.
   void Resize() {
@@ -59,11 +47,7 @@ class TiffReader {
 
 void TiffReader::MakeImage() {
   if (image_) return;
-  if (width_ <= 0 || height_ <= 0 || width_ > INT32_MAX || height_ > INT32_MAX ||
-      width_ * height_ > TDibData::kMaxPixels) {
-    throw ETiffError("TIFF image size " + std::to_string(width_) + " x " + std::to_string(height_) +
-                     " cannot be read");
-  }
+  tiff::CheckImageSize(width_, height_);
   try {
     image_ = TDibData::Create(static_cast<std::int32_t>(width_), static_cast<std::int32_t>(height_), 0, 24);
   } catch (const EDibError& e) {
@@ -73,26 +57,9 @@ void TiffReader::MakeImage() {
 
 template <typename Source>
 std::vector<std::uint64_t> TiffReader::StripOffsetsOf(Source& source, const Entry& e) {
-  const std::uint32_t n = e.count;
   std::vector<std::uint64_t> offsets;
-  // Offsets that fit in the entry's value field are stored there.
-  if (e.type == kShort && n <= 2) {
-    offsets.push_back(GetU16(e.value, order_));
-    if (n == 2) offsets.push_back(GetU16(e.value + 2, order_));
-    return offsets;
-  }
-  if (e.type != kShort && n == 1) {
-    offsets.push_back(GetU32(e.value, order_));
-    return offsets;
-  }
-  const std::uint64_t element = e.type == kShort ? 2 : 4;
-  const std::uint64_t array = GetU32(e.value, order_);
-  if (!source.Holds(array, element * n)) throw ETiffError("TIFF strip offsets lie past the end of the file");
-  offsets.reserve(n);
-  for (std::uint32_t s = 0; s < n; ++s) {
-    const std::uint64_t at = array + element * s;
-    offsets.push_back(element == 2 ? std::uint64_t{source.U16At(at, order_)} : source.U32At(at, order_));
-  }
+  offsets.reserve(e.count);
+  for (std::uint32_t s = 0; s < e.count; ++s) offsets.push_back(tiff::StripOffset(source, e, s, order_));
   return offsets;
 }
 
@@ -120,34 +87,25 @@ void TiffReader::ReadStrips(Source& source, const Entry& e) {
 
 template <typename Source>
 std::unique_ptr<TDibData> TiffReader::Read(Source& source) {
-  const std::uint16_t count = source.U16At(8, order_);
-  if (!source.Holds(10, std::uint64_t{12} * count)) throw ETiffError("TIFF directory runs past the end of the file");
   bool has_strips = false;
-  for (std::uint32_t i = 0; i < count; ++i) {
-    std::uint8_t bytes[12];
-    source.ReadAt(10 + std::uint64_t{12} * i, bytes, sizeof bytes);
-    Entry e{GetU16(bytes, order_), GetU16(bytes + 2, order_), GetU32(bytes + 4, order_), {}};
-    std::copy(bytes + 8, bytes + 12, e.value);
+  tiff::WalkDirectory(source, order_, [&](const Entry& e) {
     switch (e.tag) {
-      case kCompression:
-        if (ValueOf(e) != 1) throw ETiffError("compressed TIFF files cannot be read");
-        break;
-      case kImageWidth:
+      case tiff::kImageWidth:
         width_ = ValueOf(e);
         Resize();
         break;
-      case kImageLength:
+      case tiff::kImageLength:
         height_ = ValueOf(e);
         Resize();
         break;
-      case kStripOffsets:
+      case tiff::kStripOffsets:
         ReadStrips(source, e);
         has_strips = true;
         break;
       default:
         break;
     }
-  }
+  });
   if (!has_strips || !image_) throw ETiffError("TIFF without image data");
   return std::move(image_);
 }
@@ -155,9 +113,7 @@ std::unique_ptr<TDibData> TiffReader::Read(Source& source) {
 template <typename Source>
 std::unique_ptr<TDibData> ReadTiff(Source& source) {
   try {
-    std::uint8_t mark[2];
-    source.ReadAt(0, mark, 2);
-    TiffReader reader(mark[0] == 'I' && mark[1] == 'I' ? ByteOrder::LittleEndian : ByteOrder::BigEndian);
+    TiffReader reader(tiff::OrderOf(source));
     return reader.Read(source);
   } catch (const EBinaryRead& e) {
     throw ETiffError(std::string("TIFF file is damaged: ") + e.what());

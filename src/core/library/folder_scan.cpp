@@ -1,3 +1,4 @@
+#include "core/app/busy.h"
 #include "core/library/folder_scan.h"
 
 #include <filesystem>
@@ -21,22 +22,6 @@ namespace lumetta {
 namespace {
 
 constexpr std::size_t kNameBytes = 255;
-
-class BusyCursor {
- public:
-  BusyCursor(UserInterface& ui, bool show) : ui_(ui), shown_(show) {
-    if (shown_) ui_.SetBusy(true);
-  }
-  ~BusyCursor() {
-    if (shown_) ui_.SetBusy(false);
-  }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-
- private:
-  UserInterface& ui_;
-  bool shown_;
-};
 
 // The plain files of a folder in the order the platform lists them: hidden
 // and read-only files included, sub-folders and anything that is not a

@@ -1,3 +1,4 @@
+#include "core/app/busy.h"
 #include "core/library/folder_tree.h"
 
 #include <filesystem>
@@ -17,30 +18,6 @@ namespace lumetta {
 namespace fs = std::filesystem;
 
 namespace {
-
-class BusyCursor {
- public:
-  explicit BusyCursor(UserInterface& ui) : ui_(ui) { ui_.SetBusy(true); }
-  ~BusyCursor() { ui_.SetBusy(false); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-
- private:
-  UserInterface& ui_;
-};
-
-// User commands wait while the tree is built; the flag returns to what it was.
-class NotReady {
- public:
-  explicit NotReady(AppState& state) : state_(state), was_(state.UiReady) { state_.UiReady = false; }
-  ~NotReady() { state_.UiReady = was_; }
-  NotReady(const NotReady&) = delete;
-  NotReady& operator=(const NotReady&) = delete;
-
- private:
-  AppState& state_;
-  bool was_;
-};
 
 bool IsSeparator(char c) { return c == '/' || c == kPathSeparator; }
 
@@ -262,7 +239,7 @@ void RebuildTree(AppState& state, UserInterface& ui, const std::string& target) 
   const std::string root = SlotRoot(state);
   if (root.empty() || !IsDirectory(root)) return;
 
-  const NotReady not_ready(state);
+  const UiNotReady not_ready(state);
   const BusyCursor busy(ui);
   std::string root_text = FileNameOf(root);
   if (root_text.empty()) root_text = root;

@@ -1,3 +1,4 @@
+#include "core/app/busy.h"
 #include "core/library/thumbnail_cache.h"
 
 #include <filesystem>
@@ -55,22 +56,6 @@ void DropCachedThumbnail(const AppState& state, const PhotoRecord& photo) {
   if (photo.Name.empty() || !InSlot(photo.Slot)) return;
   if (auto cached = ExistingCacheFile(state, photo.Slot, photo.Folder, photo.Name)) RemoveFile(*cached);
 }
-
-class BusyCursor {
- public:
-  BusyCursor(UserInterface& ui, bool show) : ui_(ui), shown_(show) {
-    if (shown_) ui_.SetBusy(true);
-  }
-  ~BusyCursor() {
-    if (shown_) ui_.SetBusy(false);
-  }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-
- private:
-  UserInterface& ui_;
-  bool shown_;
-};
 
 // A plain photo shown from the strip's folder: its rotation lives in the
 // cache, an edited-photo file keeps its own.

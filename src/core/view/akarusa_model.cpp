@@ -59,7 +59,7 @@ void AkarusaModel::Open() {
   ui_.RepaintPicture(Picture::PreviewImg);
 
   {
-    const ViewBusyCursor busy(ui_);
+    const BusyCursor busy(ui_);
     if (e.ZoomMode) {
       // The zoomed photo keeps its width relative to the view, so the
       // preview shows the same detail as the main view, only smaller.
@@ -123,7 +123,7 @@ void AkarusaModel::Close(bool confirmed) {
     state_.current.Edits.Contrast = contrast_;
     state_.EditsDirty = true;
   }
-  const ViewBusyCursor busy(ui_);
+  const BusyCursor busy(ui_);
   RenderAgain(state_, ui_);
 }
 

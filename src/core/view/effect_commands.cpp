@@ -37,7 +37,7 @@ void ApplyGlobalEffect(AppState& state, UserInterface& ui, std::int32_t effect) 
   }
   if (!state.PhotoShown()) return;
   if (edits.Effect == old_own && state.settings.GlobalEffect == old_global) return;
-  const ViewBusyCursor busy(ui);
+  const BusyCursor busy(ui);
   RenderAgain(state, ui);
 }
 

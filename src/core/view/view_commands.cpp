@@ -1,3 +1,4 @@
+#include "core/app/busy.h"
 #include "core/view/view_commands.h"
 
 #include <vector>
@@ -16,19 +17,6 @@ namespace lumetta {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-// UiReady is off while a command runs that must not be entered twice.
-class UiBusy {
- public:
-  explicit UiBusy(AppState& state) : state_(state), was_(state.UiReady) { state_.UiReady = false; }
-  ~UiBusy() { state_.UiReady = was_; }
-  UiBusy(const UiBusy&) = delete;
-  UiBusy& operator=(const UiBusy&) = delete;
-
- private:
-  AppState& state_;
-  bool was_;
-};
 
 // The help message of a command when no photo is shown, by where it came
 // from; the key map shows its own.
@@ -53,7 +41,7 @@ const Lines kLeaveZoomMenuHelp = {"このメニューは、ズームモードま
 
 void ZoomTo(AppState& state, UserInterface& ui, std::int32_t zoom_percent) {
   SetZoomValue(state, zoom_percent);
-  const ViewBusyCursor busy(ui);
+  const BusyCursor busy(ui);
   RenderZoom(state, ui, false);
 }
 
@@ -154,7 +142,7 @@ void LeaveZoom(AppState& state, UserInterface& ui, CommandSource source) {
   if (!state.UiReady) return;
   if (ExplainWithoutPhoto(state, ui, source, {}, kLeaveZoomMenuHelp)) return;
   if (!state.current.Edits.ZoomMode && state.PanoramaMode == 0) return;
-  const UiBusy running(state);
+  const UiNotReady running(state);
   if (state.PanoramaMode != 0) {
     state.PanoramaMode = 0;
     ui.SetChecked(Ctl::NoPanoramicMenu, true);
@@ -164,7 +152,7 @@ void LeaveZoom(AppState& state, UserInterface& ui, CommandSource source) {
     CallHook(state.hooks.ShowPhoto, state.StripPos, SortStep(state));
     return;
   }
-  const ViewBusyCursor busy(ui);
+  const BusyCursor busy(ui);
   RenderView(state, ui, false);
 }
 
@@ -195,7 +183,7 @@ void Turn(AppState& state, UserInterface& ui, CommandSource source, bool right) 
   CallHook(state.view.hooks.RecordThumbnailRotation);
   CallHook(state.view.hooks.UpdateStripRotation);
   {
-    const ViewBusyCursor busy(ui);
+    const BusyCursor busy(ui);
     if (e.ZoomMode) {
       state.view.Redo = true;
       RenderZoom(state, ui, false);
@@ -233,7 +221,7 @@ void ResetAllEdits(AppState& state, UserInterface& ui) {
   e.Sharpness = 0;
   e.Effect = 0;
   {
-    const ViewBusyCursor busy(ui);
+    const BusyCursor busy(ui);
     RenderView(state, ui, false);
   }
   state.EditsDirty = false;
@@ -249,7 +237,7 @@ void SetQualityMode(AppState& state, UserInterface& ui, std::int32_t mode) {
   ui.ProcessPendingPaints();
   if (!state.PhotoShown()) return;
   {
-    const ViewBusyCursor busy(ui);
+    const BusyCursor busy(ui);
     RenderAgain(state, ui);
   }
   CallHook(state.view.hooks.RedrawComments);
@@ -265,7 +253,7 @@ void ToggleFillView(AppState& state, UserInterface& ui) {
   ui.SetChecked(Ctl::WideChk, state.view.FillView);
   // Fill mode changes only fitted views; a zoomed photo stays as it is.
   if (!state.PhotoShown() || (state.current.Edits.ZoomMode && state.PanoramaMode == 0)) return;
-  const ViewBusyCursor busy(ui);
+  const BusyCursor busy(ui);
   RenderView(state, ui, state.PanoramaMode != 0);
 }
 
@@ -313,7 +301,7 @@ void ViewDoubleClick(AppState& state, UserInterface& ui, std::int32_t x, std::in
     ui.SetText(Ctl::JoutaiLbl, "【パノラマ解除中】");
     ui.RepaintPicture(Picture::ViewImg);
     ui.ProcessPendingPaints();
-    const ViewBusyCursor busy(ui);
+    const BusyCursor busy(ui);
     OpenPhotoByPath(state, ui, JoinPath(pane.Folder, pane.Name));
     return;
   }
@@ -370,7 +358,7 @@ void ViewDragEnd(AppState& state, UserInterface& ui) {
   // finished view again would darken its edges twice.
   if (!v.DragRedrawn) return;
   v.DragRedrawn = false;
-  const ViewBusyCursor busy(ui);
+  const BusyCursor busy(ui);
   SharpenView(state);
   if (HighQualityMode(state) && state.settings.HistogramAuto != 0) {
     CallHook(v.hooks.ShowHistogram);

@@ -438,7 +438,7 @@ void RenderAgain(AppState& state, UserInterface& ui) {
 void SharpenChange(AppState& state, UserInterface& ui, std::int32_t old_sharpness, std::int32_t old_global) {
   if (!state.PhotoShown()) return;
   if (old_sharpness == state.current.Edits.Sharpness && old_global == state.settings.GlobalSharpness) return;
-  const ViewBusyCursor busy(ui);
+  const BusyCursor busy(ui);
   const bool was_sharpened = old_sharpness > 0 || (old_sharpness == 0 && old_global > 0);
   if (was_sharpened || state.PanoramaMode != 0) {
     RenderAgain(state, ui);

@@ -9,24 +9,13 @@
 
 #include <cstdint>
 
+#include "core/app/busy.h"
 #include "core/app/app_state.h"
 #include "core/app/user_interface.h"
 #include "core/imaging/dib_image.h"
 #include "core/view/resample.h"
 
 namespace lumetta {
-
-// The busy cursor for as long as the object lives.
-class ViewBusyCursor {
- public:
-  explicit ViewBusyCursor(UserInterface& ui) : ui_(ui) { ui_.SetBusy(true); }
-  ~ViewBusyCursor() { ui_.SetBusy(false); }
-  ViewBusyCursor(const ViewBusyCursor&) = delete;
-  ViewBusyCursor& operator=(const ViewBusyCursor&) = delete;
-
- private:
-  UserInterface& ui_;
-};
 
 // The photo's own effect and sharpness, or the global ones when the photo
 // follows them (0).

@@ -10,7 +10,7 @@
 #include "core/app/version.h"
 #include "core/library/photo_extensions.h"
 #include "core/library/photo_folders.h"
-#include "platform/special_folders.h"
+#include "platform/user_folders.h"
 #include "ui/app/photo_display.h"
 #include "ui/imaging/adjust_controls.h"
 #include "ui/library/thumb_strip_view.h"

@@ -1,3 +1,4 @@
+#include "ui/app/widget_helpers.h"
 #include "ui/app/main_panels.h"
 
 #include "ui/app/colours.h"
@@ -6,13 +7,6 @@
 namespace lumetta::ui {
 
 namespace {
-
-void SetBackground(QWidget* w, const QColor& colour) {
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::Window, colour);
-  w->setPalette(pal);
-  w->setAutoFillBackground(true);
-}
 
 QFrame* MakePanel(QWidget* parent, const char* name, int left, int top, int width, int height,
                   const QColor& colour = kGreen) {
@@ -32,18 +26,6 @@ QFrame* MakeLine(QWidget* parent, const char* name, int left, int top, int width
   line->setGeometry(left, top, width, height);
   SetBackground(line, kSilver);
   return line;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
-                  const QColor& colour = Qt::white) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  QPalette pal = label->palette();
-  pal.setColor(QPalette::WindowText, colour);
-  label->setPalette(pal);
-  label->move(left, top);
-  label->adjustSize();
-  return label;
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "ui/app/widget_helpers.h"
 #include "ui/imaging/akarusa_form.h"
 
 #include <QKeyEvent>
@@ -16,25 +17,6 @@ namespace {
 
 constexpr int kClientWidth = 349;
 constexpr int kClientHeight = 384;
-
-QLabel* WhiteLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  QPalette pal = label->palette();
-  pal.setColor(QPalette::WindowText, Qt::white);
-  label->setPalette(pal);
-  label->move(left, top);
-  label->adjustSize();
-  return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
-                        int height) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  button->setGeometry(left, top, width, height);
-  return button;
-}
 
 QSlider* MakeBar(QWidget* parent, const char* name, int minimum, int maximum, int page, int ticks, int top) {
   auto* bar = new QSlider(Qt::Horizontal, parent);
@@ -93,29 +75,29 @@ TAkarusaForm::TAkarusaForm(AkarusaModel& model, QWidget* parent)
   PreviewImg->setObjectName("PreviewImg");
   PreviewImg->setGeometry(14, 8, kPreviewWidth, kPreviewHeight);
 
-  WhiteLabel(this, "AkarusaMidashiLbl", "明るさ", 12, 252);
-  AkarusaLbl = WhiteLabel(this, "AkarusaLbl", QString(), 64, 252);
+  MakeLabel(this, "AkarusaMidashiLbl", "明るさ", 12, 252);
+  AkarusaLbl = MakeLabel(this, "AkarusaLbl", QString(), 64, 252);
   AkarusaLbl->setFont(GothicFont(12));
   AkarusaLbl->resize(48, 14);
   AHelpBtn = MakeButton(this, "AHelpBtn", "解説", 120, 249, 40, 19);
-  WhiteLabel(this, "KurakuLbl", "暗く", 10, 276);
+  MakeLabel(this, "KurakuLbl", "暗く", 10, 276);
   AkarusaBar = MakeBar(this, "AkarusaBar", kMinBrightness, kMaxBrightness, 10, 16, 270);
-  WhiteLabel(this, "AkarukuLbl", "明るく", 278, 276);
+  MakeLabel(this, "AkarukuLbl", "明るく", 278, 276);
   AClearBtn = MakeButton(this, "AClearBtn", "0", 316, 273, 28, 20);
 
-  WhiteLabel(this, "ContrastMidashiLbl", "コントラスト", 12, 300);
-  ContrastLbl = WhiteLabel(this, "ContrastLbl", QString(), 88, 300);
+  MakeLabel(this, "ContrastMidashiLbl", "コントラスト", 12, 300);
+  ContrastLbl = MakeLabel(this, "ContrastLbl", QString(), 88, 300);
   ContrastLbl->setFont(GothicFont(12));
   ContrastLbl->resize(48, 14);
   CHelpBtn = MakeButton(this, "CHelpBtn", "解説", 144, 297, 40, 19);
-  WhiteLabel(this, "HikukuLbl", "低く", 10, 324);
+  MakeLabel(this, "HikukuLbl", "低く", 10, 324);
   ContrastBar = MakeBar(this, "ContrastBar", kMinContrast, kMaxContrast, 20, 32, 318);
-  WhiteLabel(this, "TakakuLbl", "高く", 278, 324);
+  MakeLabel(this, "TakakuLbl", "高く", 278, 324);
   CClearBtn = MakeButton(this, "CClearBtn", "256", 310, 321, 34, 20);
 
   // The hints keep clear of the buttons in a 10-pixel font.
-  for (QLabel* hint : {WhiteLabel(this, "AHintLbl", "『A』『S』キー…明るさの調節", 12, 349),
-                       WhiteLabel(this, "CHintLbl", "『Z』『X』キー…コントラストの調整。", 12, 364)}) {
+  for (QLabel* hint : {MakeLabel(this, "AHintLbl", "『A』『S』キー…明るさの調節", 12, 349),
+                       MakeLabel(this, "CHintLbl", "『Z』『X』キー…コントラストの調整。", 12, 364)}) {
     hint->setFont(PGothicFont(10));
     hint->adjustSize();
   }
@@ -161,11 +143,7 @@ TAkarusaForm::TAkarusaForm(AkarusaModel& model, QWidget* parent)
 
 void TAkarusaForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (QWidget* owner = parentWidget()) {
-    const QRect main = owner->window()->frameGeometry();
-    move(main.left() + main.width() / 2 - frameGeometry().width() / 2,
-         main.top() + main.height() / 2 - frameGeometry().height() / 2);
-  }
+  CentreOnOwnerWindow(this);
   KetteiBtn->setFocus();
 }
 

@@ -1,3 +1,4 @@
+#include "ui/app/widget_helpers.h"
 #include "ui/imaging/sharp_form.h"
 
 #include <QLabel>
@@ -21,14 +22,6 @@ void MakeWhite(QWidget* widget) {
   pal.setColor(QPalette::WindowText, Qt::white);
   pal.setColor(QPalette::ButtonText, Qt::white);
   widget->setPalette(pal);
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
-                        int height) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(name);
-  button->setGeometry(left, top, width, height);
-  return button;
 }
 
 }  // namespace
@@ -118,11 +111,7 @@ TSharpForm::TSharpForm(std::int32_t sharpness, QWidget* parent)
 
 void TSharpForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (QWidget* owner = parentWidget()) {
-    const QRect main = owner->window()->frameGeometry();
-    move(main.left() + main.width() / 2 - frameGeometry().width() / 2,
-         main.top() + main.height() / 2 - frameGeometry().height() / 2);
-  }
+  CentreOnOwnerWindow(this);
   KetteiBtn->setFocus();
 }
 

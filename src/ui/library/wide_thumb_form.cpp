@@ -1,3 +1,4 @@
+#include "ui/app/widget_helpers.h"
 #include "ui/library/wide_thumb_form.h"
 
 #include <QKeyEvent>
@@ -5,17 +6,6 @@
 #include "ui/app/colours.h"
 
 namespace lumetta::ui {
-
-namespace {
-
-void SetBackground(QWidget* w, const QColor& colour) {
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::Window, colour);
-  w->setPalette(pal);
-  w->setAutoFillBackground(true);
-}
-
-}  // namespace
 
 TWideThumbForm::TWideThumbForm(QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint) {

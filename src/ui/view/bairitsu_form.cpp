@@ -1,3 +1,4 @@
+#include "ui/app/widget_helpers.h"
 #include "ui/view/bairitsu_form.h"
 
 #include <QShowEvent>
@@ -13,16 +14,6 @@ namespace {
 constexpr int kClientWidth = 216;
 constexpr int kClientHeight = 132;
 
-QLabel* WhiteLabel(QWidget* parent, const QString& text, int left, int top) {
-  auto* label = new QLabel(text, parent);
-  QPalette pal = label->palette();
-  pal.setColor(QPalette::WindowText, Qt::white);
-  label->setPalette(pal);
-  label->move(left, top);
-  label->adjustSize();
-  return label;
-}
-
 }  // namespace
 
 TBairitsuForm::TBairitsuForm(const std::string& gensun, int zoom_percent, QWidget* parent) : QDialog(parent) {
@@ -36,19 +27,19 @@ TBairitsuForm::TBairitsuForm(const std::string& gensun, int zoom_percent, QWidge
   setAutoFillBackground(true);
   setFixedSize(kClientWidth, kClientHeight);
 
-  WhiteLabel(this, "現在の表示倍率", 12, 10);
-  GensunLbl = WhiteLabel(this, ToQString(gensun), 24, 28);
+  MakeLabel(this, nullptr, "現在の表示倍率", 12, 10);
+  GensunLbl = MakeLabel(this, nullptr, ToQString(gensun), 24, 28);
   GensunLbl->setObjectName("GensunLbl");
-  WhiteLabel(this, "表示倍率", 12, 56);
+  MakeLabel(this, nullptr, "表示倍率", 12, 56);
   RitsuEdit = new QLineEdit(QString::number(zoom_percent), this);
   RitsuEdit->setObjectName("RitsuEdit");
   RitsuEdit->setGeometry(64, 52, 56, 21);
   RitsuEdit->setAttribute(Qt::WA_InputMethodEnabled, false);
-  WhiteLabel(this, "%", 123, 56);
+  MakeLabel(this, nullptr, "%", 123, 56);
   ClearBtn = new QPushButton("クリア", this);
   ClearBtn->setObjectName("ClearBtn");
   ClearBtn->setGeometry(142, 51, 60, 23);
-  WhiteLabel(this, "（１～400％まで）", 64, 78);
+  MakeLabel(this, nullptr, "（１～400％まで）", 64, 78);
   CancelBtn = new QPushButton("キャンセル", this);
   CancelBtn->setObjectName("CancelBtn");
   CancelBtn->setGeometry(24, 100, 80, 25);
@@ -67,11 +58,7 @@ TBairitsuForm::TBairitsuForm(const std::string& gensun, int zoom_percent, QWidge
 
 void TBairitsuForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (QWidget* owner = parentWidget()) {
-    const QRect main = owner->window()->frameGeometry();
-    move(main.left() + main.width() / 2 - frameGeometry().width() / 2,
-         main.top() + main.height() / 2 - frameGeometry().height() / 2);
-  }
+  CentreOnOwnerWindow(this);
   RitsuEdit->setFocus();
   RitsuEdit->selectAll();
 }

@@ -1,3 +1,4 @@
+#include "ui/app/widget_helpers.h"
 #include "ui/view/edit_panel.h"
 
 #include <QAction>
@@ -28,17 +29,6 @@ void ShiftButton::keyPressEvent(QKeyEvent* event) {
 
 namespace {
 
-QLabel* WhiteLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(name);
-  QPalette pal = label->palette();
-  pal.setColor(QPalette::WindowText, Qt::white);
-  label->setPalette(pal);
-  label->move(left, top);
-  label->adjustSize();
-  return label;
-}
-
 template <typename Button>
 Button* MakeButton(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height) {
   auto* button = new Button(text, parent);
@@ -61,7 +51,7 @@ EditPanel::EditPanel(AppState& state, QtUserInterface& ui, QWidget* henshu_pnl, 
   WideChk->setObjectName("WideChk");
   WideChk->setGeometry(3, 46, 14, 17);
   WideChk->setFocusPolicy(Qt::NoFocus);
-  WideLbl = WhiteLabel(henshu_pnl, "WideLbl", "W", 17, 50);
+  WideLbl = MakeLabel(henshu_pnl, "WideLbl", "W", 17, 50);
   WideLbl->resize(10, 12);
   ZoomDownBtn = MakeButton<ShiftButton>(henshu_pnl, "ZoomDownBtn", "縮小", 67, 29, 28, 20);
   ZoomUpBtn = MakeButton<ShiftButton>(henshu_pnl, "ZoomUpBtn", "拡大", 96, 29, 29, 20);
@@ -69,14 +59,14 @@ EditPanel::EditPanel(AppState& state, QtUserInterface& ui, QWidget* henshu_pnl, 
   ZoomKaijoBtn->setEnabled(false);
   // The small labels fit between the buttons and the panel's edge in a
   // 10-pixel font.
-  BairitsuCaptionLbl = WhiteLabel(henshu_pnl, "BairitsuCaptionLbl", "倍率", 163, 36);
+  BairitsuCaptionLbl = MakeLabel(henshu_pnl, "BairitsuCaptionLbl", "倍率", 163, 36);
   BairitsuCaptionLbl->setFont(PGothicFont(10));
   BairitsuCaptionLbl->adjustSize();
-  RitsuLbl = WhiteLabel(henshu_pnl, "RitsuLbl", "   %", 156, 47);
+  RitsuLbl = MakeLabel(henshu_pnl, "RitsuLbl", "   %", 156, 47);
   RitsuLbl->setFont(PGothicFont(12));
   RitsuLbl->resize(36, 14);
   RitsuLbl->setCursor(Qt::PointingHandCursor);
-  JoutaiLbl = WhiteLabel(henshu_pnl, "JoutaiLbl", "【写真未表示】", 66, 50);
+  JoutaiLbl = MakeLabel(henshu_pnl, "JoutaiLbl", "【写真未表示】", 66, 50);
   JoutaiLbl->setFont(PGothicFont(10));
   JoutaiLbl->resize(88, 12);
 
