@@ -7,6 +7,7 @@
 
 #include "core/app/open_photo.h"
 #include "core/app/shutdown.h"
+#include "core/records/edited_photo_save.h"
 #include "core/app/version.h"
 #include "core/library/photo_extensions.h"
 #include "core/library/photo_folders.h"
@@ -143,7 +144,14 @@ bool Application::FormCloseQuery() {
   state_.settings.WindowTop = pos.y();
   // Only the first instance empties the shared scratch folder.
   const bool other_running = !lock_->TryAcquire();
-  if (CloseQuery(state_, ui_, other_running) == CloseAnswer::Close) return true;
+  CloseHooks hooks;
+  hooks.StopSlideShow = [this] {
+    if (!state_.SlideShowActive) return false;
+    CallHook(state_.hooks.StopSlideShow);
+    return true;
+  };
+  hooks.ConfirmSaveEdits = [this] { ConfirmSaveEdits(state_, ui_, 0); };
+  if (CloseQuery(state_, ui_, other_running, hooks) == CloseAnswer::Close) return true;
   state_.settings.WindowLeft = old_left;
   state_.settings.WindowTop = old_top;
   return false;
