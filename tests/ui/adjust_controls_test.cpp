@@ -1,6 +1,7 @@
 // Brightness, sharpness and the colour effect in the main window: the menu
 // items in their places with the check marks of the settings, the edit
 // panel's buttons, the quality panel's labels and F12.
+#include "support/test_environment.h"
 #include "ui/imaging/adjust_controls.h"
 
 #include <QApplication>
@@ -25,20 +26,7 @@ using namespace lumetta::ui;
 namespace {
 
 StartupEnvironment EnvIn(const QTemporaryDir& dir) {
-  StartupEnvironment env;
-  const std::string root = dir.path().toStdString();
-  QDir(dir.path()).mkpath("bin");
-  QDir(dir.path()).mkpath("home/Pictures");
-  env.ExecutableFolder = root + "/bin";
-  env.UserDataFolder = root + "/xdg/lumetta";
-  env.ScratchDataFolder = root + "/scratch";
-  env.Special.PicturesFolder = root + "/home/Pictures";
-  env.Special.DocumentsFolder = root + "/home/Documents";
-  env.Special.DesktopFolder = root + "/home/Desktop";
-  env.Today = {2026, 12, 10};
-  env.ScreenWidth = 1280;
-  env.ScreenHeight = 1024;
-  return env;
+  return testing_support::TestEnvironment(dir);
 }
 
 QStringList Captions(const QMenu* menu) {

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "support/test_environment.h"
 #include "core/base/data_file.h"
 #include "core/base/paths.h"
 #include "ui/app/application.h"
@@ -17,20 +18,7 @@ using namespace lumetta::ui;
 namespace {
 
 StartupEnvironment EnvIn(const QTemporaryDir& dir) {
-  StartupEnvironment env;
-  const std::string root = dir.path().toStdString();
-  QDir(dir.path()).mkpath("bin");
-  QDir(dir.path()).mkpath("home/Pictures");
-  env.ExecutableFolder = root + "/bin";
-  env.UserDataFolder = root + "/xdg/lumetta";
-  env.ScratchDataFolder = root + "/scratch";
-  env.Special.PicturesFolder = root + "/home/Pictures";
-  env.Special.DocumentsFolder = root + "/home/Documents";
-  env.Special.DesktopFolder = root + "/home/Desktop";
-  env.Today = {2026, 12, 10};
-  env.ScreenWidth = 1280;
-  env.ScreenHeight = 1024;
-  return env;
+  return testing_support::TestEnvironment(dir);
 }
 
 // Closes the next modal window after recording its lines.

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/test_environment.h"
 #include "core/base/paths.h"
 #include "support/modal.h"
 #include "ui/app/application.h"
@@ -23,19 +24,7 @@ namespace {
 constexpr std::uint32_t kGrey = 0x808080u;
 
 StartupEnvironment EnvIn(const QTemporaryDir& dir) {
-  StartupEnvironment env;
-  const std::string root = dir.path().toStdString();
-  QDir(dir.path()).mkpath("bin");
-  QDir(dir.path()).mkpath("home/Pictures");
-  env.ExecutableFolder = root + "/bin";
-  env.UserDataFolder = root + "/xdg/lumetta";
-  env.ScratchDataFolder = root + "/scratch";
-  env.Special.PicturesFolder = root + "/home/Pictures";
-  env.Special.DocumentsFolder = root + "/home/Documents";
-  env.Special.DesktopFolder = root + "/home/Desktop";
-  env.Today = {2026, 12, 10};
-  env.ScreenWidth = 1280;
-  env.ScreenHeight = 1024;
+  StartupEnvironment env = testing_support::TestEnvironment(dir);
   // A first run would greet the user first; this is a later run.
   { Application first(env); }
   return env;

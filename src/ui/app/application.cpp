@@ -7,13 +7,15 @@
 
 #include "core/app/open_photo.h"
 #include "core/app/shutdown.h"
-#include "core/records/edited_photo_save.h"
 #include "core/app/version.h"
 #include "core/library/photo_extensions.h"
 #include "core/library/photo_folders.h"
+#include "core/records/edited_photo_save.h"
 #include "platform/user_folders.h"
 #include "ui/app/photo_display.h"
+#include "ui/app/view_popup.h"
 #include "ui/imaging/adjust_controls.h"
+#include "ui/library/sort_menu.h"
 #include "ui/library/thumb_strip_view.h"
 #include "ui/view/edit_panel.h"
 
@@ -81,6 +83,9 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
   BuildAdjustControls(state_, ui_, *main_form_, *edit_panel);
   // The photo's labels, the panorama commands and ShowPhoto for every caller.
   photo_display_ = new PhotoDisplay(state_, ui_, *main_form_, edit_panel->JoutaiLbl);
+  // The sort menu, and the view's pop-up menu once the main menu is complete.
+  new SortMenu(state_, ui_, *main_form_);
+  new ViewPopup(state_, ui_, *main_form_);
   main_form_->OnCloseQuery = [this] { return FormCloseQuery(); };
   main_form_->OnActivate = [this] { FormActivate(); };
   FormShow();

@@ -1,0 +1,30 @@
+#include "ui/app/view_popup.h"
+
+#include <QAction>
+#include <QMouseEvent>
+
+#include "core/library/thumbnail_cache.h"
+
+namespace lumetta::ui {
+
+ViewPopup::ViewPopup(AppState& state, QtUserInterface& ui, TMainForm& form)
+    : QObject(&form), state_(state), ui_(ui), menu_(new QMenu(&form)) {
+  menu_->setObjectName("ViewImgPop");
+  QAction* refresh = menu_->addAction("この写真のサムネイルを更新 ［Ｆ5］");
+  refresh->setObjectName("ThumbnailMenuP");
+  connect(refresh, &QAction::triggered, this, [this] {
+    if (state_.UiReady) ThumbnailMenuClick(state_, ui_);
+  });
+
+  QMenu* edit = menu_->addMenu("編集");
+  edit->setObjectName("HenshuMenuP");
+  edit->addActions(form.Menus().HenshuMenu->actions());
+
+  if (auto* all = form.Menus().CommandMenu->findChild<QAction*>("AllThumbnailMenu")) menu_->addAction(all);
+
+  connect(form.ViewImg(), &PictureWidget::MousePressed, this, [this](QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) menu_->popup(event->globalPosition().toPoint());
+  });
+}
+
+}  // namespace lumetta::ui
