@@ -271,6 +271,12 @@ TEST(TiffReader, ADirectoryAfterThePixelsIsNotLookedFor) {
   EXPECT_THROW(ReadTiffFile(kTiffFixtures + "ifd_after_data.tif"), ETiffError);
 }
 
+TEST(TiffReader, AStripCountBeyondTheFileIsRefusedBeforeAnyTableIsHeld) {
+  // Found by fuzzing: a count of about four billion strips once made the
+  // reader reserve their offsets before checking the table.
+  EXPECT_THROW(ReadTiffFile(kTiffFixtures + "huge_strip_count.tif"), ETiffError);
+}
+
 TEST(TiffReader, TheSharedLzwSamplesAreRefused) {
   const std::filesystem::path folder = std::filesystem::path(LUMETTA_SHARED_SAMPLES) / "tiff-lzw";
   if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << "no shared samples";

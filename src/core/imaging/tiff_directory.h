@@ -70,6 +70,15 @@ std::uint64_t StripOffset(Source& source, const Entry& e, std::uint32_t k, ByteO
   return element == 2 ? std::uint64_t{source.U16At(at, order)} : source.U32At(at, order);
 }
 
+// Whether the offsets of a StripOffsets entry lie within the data (those in
+// the value field always do).
+template <typename Source>
+bool StripOffsetsFit(Source& source, const Entry& e, ByteOrder order) {
+  if ((e.type == kShort && e.count <= 2) || (e.type != kShort && e.count == 1)) return true;
+  const std::uint64_t element = e.type == kShort ? 2 : 4;
+  return source.Holds(GetU32(e.value, order), element * e.count);
+}
+
 // Refuses a width and height no image of the program may have.
 inline void CheckImageSize(std::int64_t width, std::int64_t height) {
   if (width <= 0 || height <= 0 || width > INT32_MAX || height > INT32_MAX || width * height > TDibData::kMaxPixels) {

@@ -57,6 +57,9 @@ void TiffReader::MakeImage() {
 
 template <typename Source>
 std::vector<std::uint64_t> TiffReader::StripOffsetsOf(Source& source, const Entry& e) {
+  // The whole table is checked first, so that a damaged count cannot make
+  // the reader reserve gigabytes.
+  if (!tiff::StripOffsetsFit(source, e, order_)) throw ETiffError("TIFF strip offsets lie past the end of the file");
   std::vector<std::uint64_t> offsets;
   offsets.reserve(e.count);
   for (std::uint32_t s = 0; s < e.count; ++s) offsets.push_back(tiff::StripOffset(source, e, s, order_));
