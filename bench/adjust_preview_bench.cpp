@@ -4,10 +4,6 @@
 // stored base saves on every move, for a 4000 x 3000 photo.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <cmath>
-#include <random>
-
 #include "core/app/headless_ui.h"
 #include "core/app/app_state.h"
 #include "core/app/user_interface.h"
@@ -16,6 +12,7 @@
 #include "core/view/akarusa_model.h"
 #include "core/view/resample.h"
 #include "core/view/view_render.h"
+#include "support/synthetic_photo.h"
 
 namespace lumetta {
 namespace {
@@ -23,30 +20,8 @@ namespace {
 constexpr std::int32_t kPhotoWidth = 4000;
 constexpr std::int32_t kPhotoHeight = 3000;
 
-
-// Smooth gradients with noise, as a camera photo.
 const TDibImage& Photo() {
-  static const TDibImage photo = [] {
-    TDibImage image;
-    SizeImage24(image, kPhotoWidth, kPhotoHeight);
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> noise(-6, 6);
-    for (std::int32_t y = 0; y < kPhotoHeight; ++y) {
-      std::uint8_t* p = image.ScanLine(y);
-      for (std::int32_t x = 0; x < kPhotoWidth; ++x, p += 3) {
-        const double u = static_cast<double>(x) / kPhotoWidth;
-        const double v = static_cast<double>(y) / kPhotoHeight;
-        const double wave = 40 * std::sin(u * 37 + v * 11) * std::cos(v * 23 - u * 5);
-        const int r = static_cast<int>(120 + 90 * u + wave) + noise(random);
-        const int g = static_cast<int>(100 + 80 * v - wave / 2) + noise(random);
-        const int b = static_cast<int>(90 + 60 * (1 - u) * v + wave / 3) + noise(random);
-        p[0] = static_cast<std::uint8_t>(std::clamp(b, 0, 255));
-        p[1] = static_cast<std::uint8_t>(std::clamp(g, 0, 255));
-        p[2] = static_cast<std::uint8_t>(std::clamp(r, 0, 255));
-      }
-    }
-    return image;
-  }();
+  static const TDibImage photo = bench_support::SyntheticPhoto(kPhotoWidth, kPhotoHeight, 7);
   return photo;
 }
 

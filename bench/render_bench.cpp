@@ -8,8 +8,6 @@
 // djpeg benchmark is skipped when either tool is missing.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -24,6 +22,7 @@
 #include "core/view/resample.h"
 #include "core/view/view_commands.h"
 #include "core/view/view_render.h"
+#include "support/synthetic_photo.h"
 
 namespace lumetta {
 namespace {
@@ -31,30 +30,8 @@ namespace {
 constexpr std::int32_t kPhotoWidth = 6000;
 constexpr std::int32_t kPhotoHeight = 4000;
 
-
 const TDibImage& Photo() {
-  static const TDibImage photo = [] {
-    TDibImage image;
-    image.SetBitCount(24);
-    image.SetSize(kPhotoWidth, -kPhotoHeight);
-    std::mt19937 random(1);
-    std::uniform_int_distribution<int> noise(-6, 6);
-    for (std::int32_t y = 0; y < kPhotoHeight; ++y) {
-      std::uint8_t* p = image.ScanLine(y);
-      for (std::int32_t x = 0; x < kPhotoWidth; ++x, p += 3) {
-        const double u = x / 6000.0;
-        const double v = y / 4000.0;
-        const double wave = 40 * std::sin(u * 37 + v * 11) * std::cos(v * 23 - u * 5);
-        const int r = static_cast<int>(120 + 90 * u + wave) + noise(random);
-        const int g = static_cast<int>(100 + 80 * v - wave / 2) + noise(random);
-        const int b = static_cast<int>(90 + 60 * (1 - u) * v + wave / 3) + noise(random);
-        p[0] = static_cast<std::uint8_t>(std::clamp(b, 0, 255));
-        p[1] = static_cast<std::uint8_t>(std::clamp(g, 0, 255));
-        p[2] = static_cast<std::uint8_t>(std::clamp(r, 0, 255));
-      }
-    }
-    return image;
-  }();
+  static const TDibImage photo = bench_support::SyntheticPhoto(kPhotoWidth, kPhotoHeight, 1);
   return photo;
 }
 
