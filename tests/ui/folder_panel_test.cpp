@@ -12,6 +12,7 @@
 #include "ui/app/application.h"
 #include "ui/library/folder_form.h"
 #include "support/modal.h"
+#include "support/test_environment.h"
 
 using namespace lumetta;
 using namespace lumetta::ui;
@@ -29,7 +30,6 @@ void Touch(const QString& path) {
 struct Setup {
   Setup() {
     root = dir.path();
-    QDir(root).mkpath("bin");
     Touch(root + "/home/Pictures/2004/a.jpg");
     Touch(root + "/home/Pictures/2004/b.jpg");
     Touch(root + "/home/Pictures/2004/Trip/c.jpg");
@@ -38,15 +38,7 @@ struct Setup {
     deep = root + "/archive/photographs/from-the-old-computer/family";
     QDir(root).mkpath(deep);
 
-    env.ExecutableFolder = (root + "/bin").toStdString();
-    env.UserDataFolder = (root + "/xdg").toStdString();
-    env.ScratchDataFolder = (root + "/scratch").toStdString();
-    env.Special.PicturesFolder = (root + "/home/Pictures").toStdString();
-    env.Special.DocumentsFolder = (root + "/home/Documents").toStdString();
-    env.Special.DesktopFolder = (root + "/home/Desktop").toStdString();
-    env.Today = {2026, 12, 10};
-    env.ScreenWidth = 1280;
-    env.ScreenHeight = 1024;
+    env = testing_support::TestEnvironment(dir);
 
     Settings settings;
     settings.SlotFolder[1] = env.Special.PicturesFolder;

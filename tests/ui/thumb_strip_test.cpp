@@ -18,6 +18,7 @@
 #include "ui/library/strip_widgets.h"
 #include "ui/library/thumb_strip_view.h"
 #include "ui/library/wide_thumb_form.h"
+#include "support/test_environment.h"
 
 using namespace lumetta;
 using namespace lumetta::ui;
@@ -43,16 +44,10 @@ constexpr std::uint32_t kGrey = 0x808080;
 struct Setup {
   explicit Setup(int photos) {
     root = dir.path();
-    QDir(root).mkpath("bin");
     QDir(root).mkpath("Photos");
     for (int k = 1; k <= photos; ++k) WritePhoto(root + QString("/Photos/p%1.bmp").arg(k, 2, 10, QChar('0')), ColourOf(k));
-    env.ExecutableFolder = (root + "/bin").toStdString();
-    env.UserDataFolder = (root + "/xdg").toStdString();
-    env.ScratchDataFolder = (root + "/scratch").toStdString();
+    env = testing_support::TestEnvironment(dir);
     env.Special.PicturesFolder = (root + "/Photos").toStdString();
-    env.Special.DocumentsFolder = (root + "/Documents").toStdString();
-    env.Special.DesktopFolder = (root + "/Desktop").toStdString();
-    env.Today = {2026, 12, 10};
     env.ScreenWidth = 1600;
     env.ScreenHeight = 1200;
     Settings settings;
