@@ -6,6 +6,7 @@
 
 #include "ui/app/colours.h"
 #include "ui/app/fonts.h"
+#include "ui/app/widget_helpers.h"
 
 namespace lumetta::ui {
 
@@ -27,10 +28,7 @@ MessageForm::MessageForm(const QString& caption, int max_lines, int client_width
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setWindowTitle(caption);
   setAttribute(Qt::WA_InputMethodEnabled, false);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, kGreen);
-  setPalette(pal);
-  setAutoFillBackground(true);
+  SetBackground(this, kGreen);
   line_count_ = static_cast<int>(lines.size());
   if (line_count_ > max_lines) line_count_ = max_lines;
   for (int k = 1; k <= max_lines; ++k) {

@@ -65,10 +65,7 @@ TAkarusaForm::TAkarusaForm(AkarusaModel& model, QWidget* parent)
   setWindowTitle("明るさ・コントラスト");
   setAttribute(Qt::WA_InputMethodEnabled, false);
   setFont(PGothicFont(12));
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, kGreen);
-  setPalette(pal);
-  setAutoFillBackground(true);
+  SetBackground(this, kGreen);
   setFixedSize(kClientWidth, kClientHeight);
 
   PreviewImg = new PictureWidget(&model_.Preview(), this);

@@ -49,10 +49,7 @@ TSharpForm::TSharpForm(std::int32_t sharpness, QWidget* parent)
   setObjectName("SharpForm");
   setWindowTitle("シャープネス");
   setFont(PGothicFont(12));
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, kGreen);
-  setPalette(pal);
-  setAutoFillBackground(true);
+  SetBackground(this, kGreen);
   setFixedSize(kClientWidth, kClientHeight);
 
   auto* heading = new QLabel("輪郭補正処理", this);

@@ -7,6 +7,7 @@
 #include "ui/app/colours.h"
 #include "ui/app/fonts.h"
 #include "ui/app/qt_user_interface.h"
+#include "ui/app/widget_helpers.h"
 
 namespace lumetta::ui {
 
@@ -22,10 +23,7 @@ TFolderForm::TFolderForm(const FolderFormRequest& request, std::function<bool(co
   setObjectName("FolderForm");
   setWindowTitle("Lumetta");
   setFont(PGothicFont(12));
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, kGreen);
-  setPalette(pal);
-  setAutoFillBackground(true);
+  SetBackground(this, kGreen);
 
   FolderLbl = new QLabel(ToQString(request.ShownPath), this);
   FolderLbl->setObjectName("FolderLbl");

@@ -21,10 +21,7 @@ TBairitsuForm::TBairitsuForm(const std::string& gensun, int zoom_percent, QWidge
   setWindowTitle("表示倍率を数値で指定");
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setFont(PGothicFont(12));
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, kGreen);
-  setPalette(pal);
-  setAutoFillBackground(true);
+  SetBackground(this, kGreen);
   setFixedSize(kClientWidth, kClientHeight);
 
   MakeLabel(this, nullptr, "現在の表示倍率", 12, 10);
