@@ -4,9 +4,9 @@
 // stored base saves on every move, for a 4000 x 3000 photo.
 #include <benchmark/benchmark.h>
 
-#include "core/app/headless_ui.h"
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/headless_ui.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 #include "core/imaging/adjust_preview.h"
 #include "core/imaging/stretch.h"
 #include "core/view/akarusa_model.h"

@@ -15,9 +15,9 @@
 #include <random>
 #include <string>
 
-#include "core/app/headless_ui.h"
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/headless_ui.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 #include "core/base/parallel.h"
 #include "core/view/resample.h"
 #include "core/view/view_commands.h"

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "core/app/headless_ui.h"
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/headless_ui.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 #include "core/library/folder_scan.h"
 #include "core/library/photo_extensions.h"
 #include "core/library/photo_sort.h"

@@ -5,10 +5,10 @@
 #include <string>
 #include <system_error>
 
-#include "core/app/headless_ui.h"
+#include "core/state/headless_ui.h"
 #include "cli/command.h"
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 #include "core/base/paths.h"
 #include "core/imaging/photo_decoder.h"
 #include "core/view/resample.h"
@@ -98,7 +98,7 @@ int RunRender(const std::vector<std::string>& arguments) {
   edits.Effect = effect;
   edits.Sharpness = sharpness;
 
-  DecodePhoto(state, photos[0]);
+  DecodePhoto(photos[0], state.DecodedPhoto, state.Decoders());
   state.current.Name = FileNameOf(photos[0]);
   state.current.Folder = ParentFolder(photos[0]);
   SizeImage24(state.ViewPicture, state.view.ViewWidth, state.view.ViewHeight);

@@ -10,15 +10,15 @@
 #include <string>
 #include <system_error>
 
-#include "core/app/headless_ui.h"
+#include "core/state/headless_ui.h"
 #include "cli/command.h"
 #include "platform/executable_path.h"
-#include "core/app/app_folders.h"
-#include "core/app/app_state.h"
-#include "core/app/open_photo.h"
-#include "core/app/settings.h"
+#include "core/state/app_folders.h"
+#include "core/state/app_state.h"
+#include "core/library/open_photo.h"
+#include "core/state/settings.h"
 #include "core/app/startup.h"
-#include "core/app/user_interface.h"
+#include "core/state/user_interface.h"
 #include "core/base/paths.h"
 #include "core/library/folder_scan.h"
 #include "core/library/photo_extensions.h"

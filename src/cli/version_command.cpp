@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "cli/command.h"
-#include "core/app/version.h"
+#include "core/state/version.h"
 
 namespace lumetta::cli {
 namespace {

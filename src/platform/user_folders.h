@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/app/app_folders.h"
+#include "core/state/app_folders.h"
 
 namespace lumetta::platform {
 

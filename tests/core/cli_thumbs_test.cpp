@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "core/app/app_state.h"
-#include "core/app/settings.h"
+#include "core/state/app_state.h"
+#include "core/state/settings.h"
 #include "core/base/paths.h"
 #include "core/library/folder_scan.h"
 #include "core/library/photo_extensions.h"

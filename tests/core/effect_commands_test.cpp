@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "core/app/settings.h"
+#include "core/state/settings.h"
 #include "core/view/view_render.h"
 #include "support/temp_dir.h"
 #include "support/view_fixture.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/base/paths.h"
 #include "core/library/thumb_cache_path.h"
 #include "support/fake_ui.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/base/paths.h"
 #include "core/library/date_keys.h"
 #include "core/library/photo_extensions.h"

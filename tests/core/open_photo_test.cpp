@@ -1,11 +1,11 @@
-#include "core/app/open_photo.h"
+#include "core/library/open_photo.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/base/paths.h"
 #include "core/library/photo_extensions.h"
 #include "support/fake_ui.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/imaging/jpeg_decoder.h"
 #include "support/temp_dir.h"
 
@@ -115,11 +115,11 @@ TEST(DecodePhoto, BmpIsConvertedToTwentyFourBits) {
 TEST(DecodePhoto, AFailureKeepsThePreviousPicture) {
   TempDir dir;
   AppState state;
-  DecodePhoto(state, kCanon);
+  DecodePhoto(kCanon, state.DecodedPhoto, state.Decoders());
   EXPECT_EQ(state.DecodedPhoto.Width(), 100);
   const std::string broken = dir.Write("broken.jpg", "not a jpeg");
-  EXPECT_THROW(DecodePhoto(state, broken), EDecodeError);
-  EXPECT_THROW(DecodePhoto(state, dir / "missing.tif"), EDecodeError);
+  EXPECT_THROW(DecodePhoto(broken, state.DecodedPhoto, state.Decoders()), EDecodeError);
+  EXPECT_THROW(DecodePhoto(dir / "missing.tif", state.DecodedPhoto, state.Decoders()), EDecodeError);
   EXPECT_EQ(state.DecodedPhoto.Width(), 100);
   EXPECT_EQ(state.DecodedPhoto.Height(), 68);
 }
@@ -127,9 +127,9 @@ TEST(DecodePhoto, AFailureKeepsThePreviousPicture) {
 TEST(DecodePhoto, TheProgramsFlagsChooseTheRoute) {
   AppState state;
   state.JpegByPlugin = true;
-  EXPECT_THROW(DecodePhoto(state, kCanon), EDecodeError);
+  EXPECT_THROW(DecodePhoto(kCanon, state.DecodedPhoto, state.Decoders()), EDecodeError);
   FakePlugins plugins;
-  DecodePhoto(state, kCanon);
+  DecodePhoto(kCanon, state.DecodedPhoto, state.Decoders());
   EXPECT_EQ(state.DecodedPhoto.Width(), 2);
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/settings.h"
+#include "core/state/settings.h"
 #include "core/base/paths.h"
 #include "support/folder_fixture.h"
 

@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/app/app_state.h"
-#include "core/library/name_collation.h"
+#include "core/state/app_state.h"
+#include "core/base/name_collation.h"
 #include "support/exif_bytes.h"
 #include "support/temp_dir.h"
 

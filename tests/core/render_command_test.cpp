@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/imaging/photo_decoder.h"
 #include "core/view/resample.h"
 #include "core/view/view_render.h"
@@ -136,7 +136,7 @@ TEST(RenderCommand, DecodesJpegAndTiffPhotosAsTheViewDoes) {
     state.view.ViewWidth = 40;
     state.view.ViewHeight = 30;
     state.current.Name = "photo";
-    DecodePhoto(state, photo);
+    DecodePhoto(photo, state.DecodedPhoto, state.Decoders());
     SizeImage24(state.ViewPicture, 40, 30);
     RenderView(state, ui, false);
     TDibImage written;

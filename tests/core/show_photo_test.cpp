@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/open_photo.h"
+#include "core/library/open_photo.h"
 #include "core/base/paths.h"
 #include "core/records/edited_photo_reader.h"
 #include "core/view/view_render.h"

@@ -1,4 +1,6 @@
 #include "core/app/shutdown.h"
+#include "core/base/folder_cleanup.h"
+#include "core/library/thumbnail_cache_sweep.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "support/fake_ui.h"
 
 namespace lumetta {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/app_state.h"
-#include "core/app/settings.h"
+#include "core/state/app_state.h"
+#include "core/state/settings.h"
 #include "core/base/paths.h"
 #include "core/library/photo_extensions.h"
 #include "core/library/photo_sort.h"

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/base/paths.h"
 #include "support/temp_dir.h"
 

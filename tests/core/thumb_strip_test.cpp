@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/library/wide_thumb_keys.h"
 #include "support/fake_ui.h"
 

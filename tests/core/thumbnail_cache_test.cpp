@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/base/paths.h"
 #include "core/library/folder_scan.h"
 #include "core/library/photo_extensions.h"

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "core/app/settings.h"
+#include "core/state/settings.h"
 #include "core/base/paths.h"
 #include "core/library/photo_extensions.h"
 #include "core/view/view_geometry.h"

@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "core/app/settings.h"
+#include "core/state/settings.h"
 #include "core/base/data_file.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/app/open_photo.h"
-#include "core/app/settings.h"
+#include "core/library/open_photo.h"
+#include "core/state/settings.h"
 #include "core/base/paths.h"
 #include "support/modal.h"
 #include "ui/app/application.h"

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QtTest>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/view/akarusa_model.h"
 #include "core/view/resample.h"
 #include "core/view/view_render.h"

@@ -8,7 +8,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/view/resample.h"
 #include "core/view/view_render.h"
 #include "support/modal.h"

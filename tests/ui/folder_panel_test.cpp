@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/app/settings.h"
+#include "core/state/settings.h"
 #include "core/base/paths.h"
 #include "ui/app/application.h"
 #include "ui/library/folder_form.h"

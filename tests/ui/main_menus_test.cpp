@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/app/settings.h"
+#include "core/state/settings.h"
 #include "core/base/paths.h"
 #include "support/test_environment.h"
 #include "ui/app/application.h"

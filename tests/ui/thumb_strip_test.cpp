@@ -11,7 +11,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "core/app/settings.h"
+#include "core/state/settings.h"
 #include "core/base/paths.h"
 #include "core/imaging/dib_image.h"
 #include "ui/app/application.h"

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "core/app/app_state.h"
-#include "core/app/open_photo.h"
+#include "core/state/app_state.h"
+#include "core/library/open_photo.h"
 #include "core/app/show_photo.h"
-#include "core/app/user_interface.h"
+#include "core/state/user_interface.h"
 #include "core/base/names.h"
 #include "core/base/paths.h"
 #include "core/library/file_operations.h"

@@ -1,8 +1,8 @@
 #include "core/app/panorama_commands.h"
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/app/show_photo.h"
-#include "core/app/user_interface.h"
+#include "core/state/user_interface.h"
 #include "core/library/photo_sort.h"
 #include "core/view/view_render.h"
 

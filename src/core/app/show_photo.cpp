@@ -5,9 +5,9 @@
 #include <string>
 #include <system_error>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/app/missing_source.h"
-#include "core/app/user_interface.h"
+#include "core/state/user_interface.h"
 #include "core/base/paths.h"
 #include "core/imaging/photo_decoder.h"
 #include "core/library/archive_folders.h"
@@ -173,7 +173,7 @@ void FillPanes(AppState& state, UserInterface& ui, std::int32_t position, std::i
     }
 
     try {
-      DecodePhoto(state, path);
+      DecodePhoto(path, state.DecodedPhoto, state.Decoders());
     } catch (const EDecodeError&) {
       ShowReadError(state, ui, position, true);
       return;

@@ -5,6 +5,7 @@
 
 #include "core/base/data_file.h"
 #include "core/base/paths.h"
+#include "core/state/settings_file.h"
 
 namespace lumetta {
 
@@ -26,17 +27,6 @@ std::string ChooseAppFolder(const StartupEnvironment& env) {
 void CentreWindowPosition(Settings& settings, const StartupEnvironment& env) {
   settings.WindowLeft = env.ScreenWidth / 2 - (env.WindowWidth + 1) / 2;
   settings.WindowTop = (env.ScreenHeight - 24) / 2 - (env.WindowHeight + 1) / 2;
-}
-
-bool WriteSettingsFile(const AppState& state, UserInterface& ui) {
-  try {
-    SaveSettings(state.folders.SettingsFile(), state.settings);
-    return true;
-  } catch (const EDataFile&) {
-    ui.ShowMessageBox({"設定ファイルを保存できませんでした。", state.folders.SettingsFile(),
-                       "（書き込みできない場所にある可能性があります）"});
-    return false;
-  }
 }
 
 void CreateMainState(AppState& state, const StartupEnvironment& env, UserInterface& ui) {

@@ -4,8 +4,9 @@
 
 #include <string>
 
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/settings_file.h"
+#include "core/state/user_interface.h"
 
 namespace lumetta {
 
@@ -38,10 +39,6 @@ void CreateMainState(AppState& state, const StartupEnvironment& env, UserInterfa
 
 // The first-run window position: centred on the screen from the design size.
 void CentreWindowPosition(Settings& settings, const StartupEnvironment& env);
-
-// Writes the settings file; a failure is reported in a message box and
-// changes nothing in memory. Returns whether the file was written.
-bool WriteSettingsFile(const AppState& state, UserInterface& ui);
 
 // Keeps a window rectangle on a screen: left at most screen width - width and
 // at least 0, top at most screen height - height and at least -4.

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "core/app/app_state.h"
 #include "core/base/paths.h"
 #include "core/imaging/jpeg_decoder.h"
 #include "core/imaging/tiff_reader.h"
@@ -29,10 +28,6 @@ void DecodePhoto(std::string_view path, TSPIDibImage& decoded, const DecoderChoi
     // view they all mean the same unreadable photo.
     throw EDecodeError(e.what());
   }
-}
-
-void DecodePhoto(AppState& state, std::string_view path) {
-  DecodePhoto(path, state.DecodedPhoto, DecoderChoice{state.JpegByPlugin, state.BmpByPlugin, state.TiffByPlugin});
 }
 
 }  // namespace lumetta

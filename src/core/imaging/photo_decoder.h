@@ -9,8 +9,6 @@
 
 namespace lumetta {
 
-struct AppState;
-
 // Formats a plug-in takes over from the program's own decoders.
 struct DecoderChoice {
   bool JpegByPlugin = false;
@@ -24,8 +22,5 @@ struct DecoderChoice {
 // what a plug-in claims) through the plug-ins. Throws EDecodeError; decoded
 // then keeps its previous picture.
 void DecodePhoto(std::string_view path, TSPIDibImage& decoded, const DecoderChoice& choice);
-
-// The same into the program's DecodedPhoto, with its plug-in flags.
-void DecodePhoto(AppState& state, std::string_view path);
 
 }  // namespace lumetta

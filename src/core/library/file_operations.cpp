@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 #include "core/base/names.h"
 #include "core/base/paths.h"
 #include "core/library/thumb_cache_path.h"

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <system_error>
 
-#include "core/app/app_state.h"
-#include "core/app/startup.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/settings_file.h"
+#include "core/state/user_interface.h"
 #include "core/base/names.h"
 #include "core/base/paths.h"
 #include "core/library/folder_scan.h"

@@ -1,4 +1,4 @@
-#include "core/app/busy.h"
+#include "core/state/busy.h"
 #include "core/library/folder_tree.h"
 
 #include <filesystem>
@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 #include "core/base/names.h"
 #include "core/base/paths.h"
 #include "core/library/archive_folders.h"

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "core/app/app_state.h"
-#include "core/app/startup.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/settings_file.h"
+#include "core/state/user_interface.h"
 #include "core/base/names.h"
 #include "core/base/paths.h"
 #include "core/library/archive_folders.h"

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/base/names.h"
 #include "core/base/paths.h"
 #include "core/library/date_keys.h"
-#include "core/library/name_collation.h"
+#include "core/base/name_collation.h"
 #include "core/records/edited_names.h"
 
 namespace lumetta {

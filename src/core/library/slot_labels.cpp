@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 #include "core/base/names.h"
 #include "core/base/paths.h"
 #include "core/base/text_codec.h"

@@ -1,8 +1,8 @@
 #include "core/library/sort_commands.h"
 
-#include "core/app/app_state.h"
-#include "core/app/startup.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/settings_file.h"
+#include "core/state/user_interface.h"
 #include "core/library/folder_scan.h"
 #include "core/library/photo_sort.h"
 

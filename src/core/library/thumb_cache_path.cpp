@@ -4,7 +4,7 @@
 #include <mutex>
 #include <system_error>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/base/names.h"
 #include "core/base/paths.h"
 #include "core/records/edited_names.h"

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 #include "core/base/paths.h"
 #include "core/base/text_codec.h"
 #include "core/library/photo_sort.h"

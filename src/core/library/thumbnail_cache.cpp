@@ -1,4 +1,4 @@
-#include "core/app/busy.h"
+#include "core/state/busy.h"
 #include "core/library/thumbnail_cache.h"
 
 #include <filesystem>
@@ -6,9 +6,10 @@
 #include <string>
 #include <system_error>
 
-#include "core/app/app_state.h"
-#include "core/app/shutdown.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/base/folder_cleanup.h"
+#include "core/library/thumbnail_cache_sweep.h"
+#include "core/state/user_interface.h"
 #include "core/base/data_file.h"
 #include "core/base/paths.h"
 #include "core/library/folder_scan.h"

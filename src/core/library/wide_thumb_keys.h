@@ -2,7 +2,7 @@
 // The keys of the wide thumbnail window: the strip's paging and photo steps,
 // with the window closed first where the step leaves it.
 
-#include "core/app/key_map.h"
+#include "core/state/key_map.h"
 
 namespace lumetta {
 

@@ -5,7 +5,7 @@
 #include "core/base/data_file.h"
 #include "core/base/numbers.h"
 #include "core/base/text_codec.h"
-#include "core/view/view_state.h"
+#include "core/state/view_state.h"
 
 namespace lumetta {
 

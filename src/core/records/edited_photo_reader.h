@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/records/photo_edits.h"
+#include "core/state/photo_edits.h"
 
 namespace lumetta {
 

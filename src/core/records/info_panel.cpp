@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 #include "core/base/paths.h"
 #include "core/records/edited_names.h"
 

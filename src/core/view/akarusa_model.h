@@ -12,8 +12,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 #include "core/view/view_commands.h"
 
 namespace lumetta {

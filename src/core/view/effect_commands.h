@@ -9,8 +9,8 @@
 #include <array>
 #include <cstdint>
 
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 
 namespace lumetta {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 
 namespace lumetta {
 

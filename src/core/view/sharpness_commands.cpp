@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/startup.h"
+#include "core/state/settings_file.h"
 #include "core/view/quality_switch.h"
 #include "core/view/view_render.h"
 

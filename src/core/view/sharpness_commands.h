@@ -10,8 +10,8 @@
 #include <array>
 #include <cstdint>
 
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 #include "core/view/view_commands.h"
 
 namespace lumetta {

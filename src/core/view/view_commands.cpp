@@ -1,10 +1,10 @@
-#include "core/app/busy.h"
+#include "core/state/busy.h"
 #include "core/view/view_commands.h"
 
 #include <vector>
 
-#include "core/app/open_photo.h"
-#include "core/app/startup.h"
+#include "core/library/open_photo.h"
+#include "core/state/settings_file.h"
 #include "core/base/numbers.h"
 #include "core/base/paths.h"
 #include "core/base/rounding.h"

@@ -15,8 +15,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 
 namespace lumetta {
 

@@ -1,7 +1,7 @@
 #include "core/view/view_geometry.h"
 
 #include "core/base/rounding.h"
-#include "core/view/view_state.h"
+#include "core/state/view_state.h"
 
 namespace lumetta {
 

@@ -9,9 +9,9 @@
 
 #include <cstdint>
 
-#include "core/app/busy.h"
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/busy.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 #include "core/imaging/dib_image.h"
 #include "core/view/resample.h"
 

@@ -5,9 +5,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "core/app/open_photo.h"
+#include "core/library/open_photo.h"
 #include "core/app/shutdown.h"
-#include "core/app/version.h"
+#include "core/state/version.h"
 #include "core/library/photo_extensions.h"
 #include "core/library/photo_folders.h"
 #include "core/records/edited_photo_save.h"

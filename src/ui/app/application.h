@@ -5,7 +5,7 @@
 #include <QObject>
 #include <memory>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/app/startup.h"
 #include "platform/instance_lock.h"
 #include "ui/app/main_form.h"

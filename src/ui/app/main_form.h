@@ -7,8 +7,8 @@
 #include <map>
 #include <memory>
 
-#include "core/app/app_state.h"
-#include "core/app/key_map.h"
+#include "core/state/app_state.h"
+#include "core/state/key_map.h"
 #include "ui/app/main_menu.h"
 #include "ui/app/main_panels.h"
 #include "ui/app/qt_user_interface.h"

@@ -7,7 +7,7 @@
 #include <QObject>
 #include <functional>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "ui/app/qt_user_interface.h"
 
 class QAction;

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "core/app/user_interface.h"
+#include "core/state/user_interface.h"
 
 class QAction;
 

@@ -5,7 +5,7 @@
 #include <QMenu>
 #include <QObject>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "ui/app/main_form.h"
 #include "ui/app/qt_user_interface.h"
 

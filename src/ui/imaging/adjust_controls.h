@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <array>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "ui/app/qt_user_interface.h"
 
 class QMenu;

@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "core/app/user_interface.h"
+#include "core/state/user_interface.h"
 
 namespace lumetta::ui {
 

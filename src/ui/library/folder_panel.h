@@ -12,7 +12,7 @@
 #include <QRadioButton>
 #include <array>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "ui/app/main_panels.h"
 #include "ui/app/qt_user_interface.h"
 #include "ui/library/folder_tree_widget.h"

@@ -5,7 +5,7 @@
 #include <QStyle>
 #include <vector>
 
-#include "core/library/folder_tree_model.h"
+#include "core/state/folder_tree_model.h"
 #include "ui/app/qt_user_interface.h"
 
 namespace lumetta::ui {

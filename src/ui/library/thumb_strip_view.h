@@ -12,7 +12,7 @@
 #include <array>
 #include <functional>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/imaging/dib_image.h"
 
 class QKeyEvent;

@@ -13,7 +13,7 @@
 #include <optional>
 #include <string>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "ui/app/qt_user_interface.h"
 #include "ui/view/picture_widget.h"
 

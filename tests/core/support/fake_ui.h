@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/user_interface.h"
+#include "core/state/user_interface.h"
 
 namespace lumetta::testing_support {
 

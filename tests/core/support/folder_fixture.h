@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/library/photo_extensions.h"
 #include "fake_ui.h"
 #include "temp_dir.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/app/show_photo.h"
 #include "core/library/folder_scan.h"
 #include "core/library/photo_extensions.h"

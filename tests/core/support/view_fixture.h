@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/app_state.h"
+#include "core/state/app_state.h"
 #include "core/view/resample.h"
 #include "fake_ui.h"
 #include "view_images.h"

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "core/app/user_interface.h"
+#include "core/state/user_interface.h"
 
 namespace lumetta {
 

@@ -1,4 +1,4 @@
-#include "core/app/key_map.h"
+#include "core/state/key_map.h"
 
 #include <map>
 

@@ -1,4 +1,4 @@
-#include "core/app/app_folders.h"
+#include "core/state/app_folders.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,11 +1,11 @@
-#include "core/app/open_photo.h"
+#include "core/library/open_photo.h"
 
 #include <filesystem>
 #include <string>
 #include <system_error>
 
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 #include "core/base/names.h"
 #include "core/base/paths.h"
 #include "core/library/folder_scan.h"

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "core/view/view_hooks.h"
+#include "core/state/view_hooks.h"
 
 namespace lumetta {
 

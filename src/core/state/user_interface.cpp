@@ -1,4 +1,4 @@
-#include "core/app/user_interface.h"
+#include "core/state/user_interface.h"
 
 #include "core/base/text_codec.h"
 

@@ -1,8 +1,8 @@
-#include "core/library/folder_tree_model.h"
+#include "core/state/folder_tree_model.h"
 
 #include <algorithm>
 
-#include "core/library/name_collation.h"
+#include "core/base/name_collation.h"
 
 namespace lumetta {
 

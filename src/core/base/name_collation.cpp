@@ -1,4 +1,4 @@
-#include "core/library/name_collation.h"
+#include "core/base/name_collation.h"
 
 #include <unicode/coll.h>
 #include <unicode/locid.h>

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/records/photo_edits.h"
+#include "core/state/photo_edits.h"
 
 namespace lumetta {
 

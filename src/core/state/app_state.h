@@ -7,14 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "core/app/app_folders.h"
-#include "core/app/app_hooks.h"
-#include "core/app/current_photo.h"
-#include "core/app/settings.h"
+#include "core/state/app_folders.h"
+#include "core/state/app_hooks.h"
+#include "core/state/current_photo.h"
+#include "core/state/settings.h"
+#include "core/imaging/photo_decoder.h"
 #include "core/imaging/spi_dib_image.h"
-#include "core/library/folder_tree_model.h"
-#include "core/library/photo_list.h"
-#include "core/view/view_state.h"
+#include "core/state/folder_tree_model.h"
+#include "core/state/photo_list.h"
+#include "core/state/view_state.h"
 
 namespace lumetta {
 
@@ -82,6 +83,8 @@ struct AppState {
   AppHooks hooks;
 
   bool PhotoShown() const { return !current.Name.empty(); }
+  // The formats the installed plug-ins take over.
+  DecoderChoice Decoders() const { return DecoderChoice{JpegByPlugin, BmpByPlugin, TiffByPlugin}; }
 };
 
 }  // namespace lumetta

@@ -3,8 +3,8 @@
 // while an operation must not be entered twice. Both end however the scope
 // is left.
 
-#include "core/app/app_state.h"
-#include "core/app/user_interface.h"
+#include "core/state/app_state.h"
+#include "core/state/user_interface.h"
 
 namespace lumetta {
 

@@ -1,4 +1,4 @@
-#include "core/app/settings.h"
+#include "core/state/settings.h"
 
 #include <functional>
 #include <optional>

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "core/imaging/dib_image.h"
-#include "core/view/view_hooks.h"
+#include "core/state/view_hooks.h"
 
 namespace lumetta {
 
