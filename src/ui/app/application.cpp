@@ -12,6 +12,7 @@
 #include "core/library/photo_folders.h"
 #include "core/records/edited_photo_save.h"
 #include "platform/user_folders.h"
+#include "ui/app/command_runner.h"
 #include "ui/app/photo_display.h"
 #include "ui/app/view_popup.h"
 #include "ui/imaging/adjust_controls.h"
@@ -135,7 +136,7 @@ void Application::FormActivate() {
   if (!state_.CommandLinePhoto.empty()) {
     const std::string photo = state_.CommandLinePhoto;
     state_.CommandLinePhoto.clear();
-    photo_display_->Run([this, &photo] { OpenPhotoByPath(state_, ui_, photo); });
+    RunCommand(ui_, [this, &photo] { OpenPhotoByPath(state_, ui_, photo); });
     return;
   }
   SelectSlot(state_, ui_, 1);

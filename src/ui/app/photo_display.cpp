@@ -4,7 +4,6 @@
 #include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMouseEvent>
 
 #include "core/app/panorama_commands.h"
@@ -12,6 +11,7 @@
 #include "core/base/data_file.h"
 #include "core/imaging/dib_image.h"
 #include "core/records/edited_photo_reader.h"
+#include "ui/app/command_runner.h"
 #include "ui/app/fonts.h"
 #include "ui/app/main_form.h"
 
@@ -32,10 +32,6 @@ QLabel* PanelLabel(QWidget* parent, const char* name, int left, int top, int wid
 
 }  // namespace
 
-void ReportError(QWidget* parent, const std::string& message) {
-  QMessageBox::critical(parent, "Lumetta", ToQString(message));
-}
-
 PhotoDisplay::PhotoDisplay(AppState& state, QtUserInterface& ui, TMainForm& form, QLabel* joutai_lbl)
     : QObject(&form), state_(state), ui_(ui), window_(&form), joutai_lbl_(joutai_lbl) {
   BuildInfoLabels(form);
@@ -45,23 +41,11 @@ PhotoDisplay::PhotoDisplay(AppState& state, QtUserInterface& ui, TMainForm& form
     joutai_lbl_->setCursor(Qt::PointingHandCursor);
   }
   state_.hooks.ShowPhoto = [this](std::int32_t position, std::int32_t step) {
-    Run([this, position, step] { ShowPhoto(state_, ui_, position, step); });
+    RunCommand(ui_, [this, position, step] { ShowPhoto(state_, ui_, position, step); });
   };
 }
 
 PhotoDisplay::~PhotoDisplay() { state_.hooks.ShowPhoto = nullptr; }
-
-void PhotoDisplay::Run(const std::function<void()>& operation) {
-  try {
-    operation();
-  } catch (const EDibError& e) {
-    ReportError(window_, e.what());
-  } catch (const EConvertError& e) {
-    ReportError(window_, e.what());
-  } catch (const EDataFile& e) {
-    ReportError(window_, e.what());
-  }
-}
 
 void PhotoDisplay::BuildInfoLabels(TMainForm& form) {
   QWidget* panel = form.Panels().ExifPnl;
@@ -85,7 +69,7 @@ void PhotoDisplay::AddPanoramaMenu(TMainForm& form) {
     group->addAction(action);
     ui_.Register(control, action);
     connect(action, &QAction::triggered, this, [this, mode] {
-      Run([this, mode] { SetPanoramaMode(state_, ui_, mode); });
+      RunCommand(ui_, [this, mode] { SetPanoramaMode(state_, ui_, mode); });
       SyncPanoramaChecks();
     });
     return action;
@@ -107,7 +91,7 @@ void PhotoDisplay::SyncPanoramaChecks() {
 
 bool PhotoDisplay::eventFilter(QObject* watched, QEvent* event) {
   if (watched == joutai_lbl_ && event->type() == QEvent::MouseButtonPress) {
-    Run([this] { JoutaiLblMouseDown(state_, ui_); });
+    RunCommand(ui_, [this] { JoutaiLblMouseDown(state_, ui_); });
     return true;
   }
   return QObject::eventFilter(watched, event);

@@ -24,10 +24,6 @@ class PhotoDisplay : public QObject {
   PhotoDisplay(AppState& state, QtUserInterface& ui, TMainForm& form, QLabel* joutai_lbl);
   ~PhotoDisplay() override;
 
-  // Runs an operation that shows photos; a failure of the image layer or an
-  // edited-photo file that cannot be read ends it with the error report.
-  void Run(const std::function<void()>& operation);
-
   QLabel* FileNameLbl = nullptr;
   QLabel* ExtNameLbl = nullptr;
   QLabel* SizeLbl = nullptr;
@@ -50,9 +46,5 @@ class PhotoDisplay : public QObject {
   QWidget* window_;
   QLabel* joutai_lbl_;
 };
-
-// The error report: the message in the platform's error box titled with the
-// application's name.
-void ReportError(QWidget* parent, const std::string& message);
 
 }  // namespace lumetta::ui

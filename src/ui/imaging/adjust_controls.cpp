@@ -7,6 +7,7 @@
 #include "core/view/akarusa_model.h"
 #include "core/view/effect_commands.h"
 #include "core/view/sharpness_commands.h"
+#include "ui/app/command_runner.h"
 #include "ui/app/main_form.h"
 #include "ui/view/edit_panel.h"
 
@@ -31,9 +32,9 @@ void AdjustControls::AddButtons(QWidget* henshu_pnl) {
   AkarusaBtn = MakeButton(henshu_pnl, "AkarusaBtn", "明るさ", 118, 2);
   SharpBtn = MakeButton(henshu_pnl, "SharpBtn", "ｼｬｰﾌﾟ", 155, 2);
   connect(AkarusaBtn, &QPushButton::clicked, this,
-          [this] { runner_.Run([this] { AkarusaCommand(state_, ui_, CommandSource::Button); }); });
+          [this] { RunCommand(ui_, [this] { AkarusaCommand(state_, ui_, CommandSource::Button); }); });
   connect(SharpBtn, &QPushButton::clicked, this,
-          [this] { runner_.Run([this] { SharpCommand(state_, ui_, CommandSource::Button); }); });
+          [this] { RunCommand(ui_, [this] { SharpCommand(state_, ui_, CommandSource::Button); }); });
 }
 
 void AdjustControls::AddMenuItems(QMenu* henshu_menu, QAction* henshu_before, QMenu* gashitsu_menu,
@@ -44,9 +45,9 @@ void AdjustControls::AddMenuItems(QMenu* henshu_menu, QAction* henshu_before, QM
     henshu_menu->insertAction(henshu_before, AkarusaMenu);
     henshu_menu->insertAction(henshu_before, SharpMenu);
     connect(AkarusaMenu, &QAction::triggered, this,
-            [this] { runner_.Run([this] { AkarusaCommand(state_, ui_, CommandSource::Menu); }); });
+            [this] { RunCommand(ui_, [this] { AkarusaCommand(state_, ui_, CommandSource::Menu); }); });
     connect(SharpMenu, &QAction::triggered, this,
-            [this] { runner_.Run([this] { SharpCommand(state_, ui_, CommandSource::Menu); }); });
+            [this] { RunCommand(ui_, [this] { SharpCommand(state_, ui_, CommandSource::Menu); }); });
   }
 
   if (gashitsu_menu != nullptr) {
@@ -61,7 +62,7 @@ void AdjustControls::AddMenuItems(QMenu* henshu_menu, QAction* henshu_before, QM
       const std::int32_t effect = kGlobalEffects[i];
       ui_.Register(GlobalEffectMenu(effect), action);
       connect(action, &QAction::triggered, this, [this, effect] {
-        runner_.Run([this, effect] { SetGlobalEffect(state_, ui_, effect); });
+        RunCommand(ui_, [this, effect] { SetGlobalEffect(state_, ui_, effect); });
         SyncChecks();
       });
       actions[i] = action;
@@ -83,7 +84,7 @@ void AdjustControls::AddMenuItems(QMenu* henshu_menu, QAction* henshu_before, QM
       const std::int32_t level = kGlobalSharpnessLevels[i];
       ui_.Register(GlobalSharpnessMenu(level), action);
       connect(action, &QAction::triggered, this, [this, level] {
-        runner_.Run([this, level] { SetGlobalSharpness(state_, ui_, level); });
+        RunCommand(ui_, [this, level] { SetGlobalSharpness(state_, ui_, level); });
         SyncChecks();
       });
       SharpnessMenus[i] = action;
@@ -112,11 +113,11 @@ void AdjustControls::TakeLabelClicks(QLabel* kouka_lbl, QLabel* sharp_lbl) {
 bool AdjustControls::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     if (kouka_lbl_ != nullptr && watched == kouka_lbl_) {
-      runner_.Run([this] { CycleGlobalEffect(state_, ui_); });
+      RunCommand(ui_, [this] { CycleGlobalEffect(state_, ui_); });
       return true;
     }
     if (sharp_lbl_ != nullptr && watched == sharp_lbl_) {
-      runner_.Run([this] { CycleGlobalSharpness(state_, ui_); });
+      RunCommand(ui_, [this] { CycleGlobalSharpness(state_, ui_); });
       return true;
     }
   }
@@ -131,7 +132,7 @@ AdjustControls* BuildAdjustControls(AppState& state, QtUserInterface& ui, TMainF
                          form.Menus().SharpnessMenu);
   controls->TakeLabelClicks(panels.KoukaLbl, panels.SharpLbl);
   form.SetKeyHandler(KeyCommand::NextEffect,
-                     [&edit_panel, &state, &ui](bool) { edit_panel.Run([&] { CycleGlobalEffect(state, ui); }); });
+                     [&edit_panel, &state, &ui](bool) { RunCommand(ui, [&] { CycleGlobalEffect(state, ui); }); });
   return controls;
 }
 

@@ -1,4 +1,5 @@
 #include "ui/app/widget_helpers.h"
+#include "ui/app/command_runner.h"
 #include "ui/view/edit_panel.h"
 
 #include <QAction>
@@ -86,22 +87,22 @@ EditPanel::EditPanel(AppState& state, QtUserInterface& ui, QWidget* henshu_pnl, 
 
   connect(ZoomUpBtn, &QPushButton::clicked, this, [this] {
     const bool fine = ZoomUpBtn->ShiftAtPress();
-    Run([this, fine] { (fine ? ZoomFineUp : ZoomStepUp)(state_, ui_, CommandSource::Button); });
+    RunCommand(ui_, [this, fine] { (fine ? ZoomFineUp : ZoomStepUp)(state_, ui_, CommandSource::Button); });
   });
   connect(ZoomDownBtn, &QPushButton::clicked, this, [this] {
     const bool fine = ZoomDownBtn->ShiftAtPress();
-    Run([this, fine] { (fine ? ZoomFineDown : ZoomStepDown)(state_, ui_, CommandSource::Button); });
+    RunCommand(ui_, [this, fine] { (fine ? ZoomFineDown : ZoomStepDown)(state_, ui_, CommandSource::Button); });
   });
   connect(ZoomKaijoBtn, &QPushButton::clicked, this,
-          [this] { Run([this] { LeaveZoom(state_, ui_, CommandSource::Button); }); });
+          [this] { RunCommand(ui_, [this] { LeaveZoom(state_, ui_, CommandSource::Button); }); });
   connect(TurnLeftBtn, &QPushButton::clicked, this,
-          [this] { Run([this] { TurnLeft(state_, ui_, CommandSource::Button); }); });
+          [this] { RunCommand(ui_, [this] { TurnLeft(state_, ui_, CommandSource::Button); }); });
   connect(TurnRightBtn, &QPushButton::clicked, this,
-          [this] { Run([this] { TurnRight(state_, ui_, CommandSource::Button); }); });
+          [this] { RunCommand(ui_, [this] { TurnRight(state_, ui_, CommandSource::Button); }); });
   // The check box shows FillView; a click asks for the toggle, which sets it.
   connect(WideChk, &QCheckBox::clicked, this, [this] {
     WideChk->setChecked(state_.view.FillView);
-    Run([this] { ToggleFillView(state_, ui_); });
+    RunCommand(ui_, [this] { ToggleFillView(state_, ui_); });
   });
 
   if (view_img_ != nullptr) {
@@ -117,19 +118,11 @@ EditPanel::EditPanel(AppState& state, QtUserInterface& ui, QWidget* henshu_pnl, 
   };
 }
 
-void EditPanel::Run(const std::function<void()>& command) {
-  try {
-    command();
-  } catch (const EDibError& e) {
-    ui_.ShowMessageBox({"写真を表示できませんでした。", e.what()});
-  }
-}
-
 void EditPanel::AddMenuItems(QMenu* henshu_menu, QMenu* gashitsu_menu) {
   if (henshu_menu != nullptr) {
     auto item = [this, henshu_menu](const char* text, std::function<void()> command) {
       QAction* action = henshu_menu->addAction(text);
-      connect(action, &QAction::triggered, this, [this, command] { Run(command); });
+      connect(action, &QAction::triggered, this, [this, command] { RunCommand(ui_, command); });
       return action;
     };
     TurnLeftMenu = item("左９０°回転 ［１］", [this] { TurnLeft(state_, ui_, CommandSource::Menu); });
@@ -152,8 +145,8 @@ void EditPanel::AddMenuItems(QMenu* henshu_menu, QMenu* gashitsu_menu) {
     KousokuMenu->setChecked(state_.settings.QualityMode == 1);
     ui_.Register(Ctl::KougashitsuMenu, KougashitsuMenu);
     ui_.Register(Ctl::KousokuMenu, KousokuMenu);
-    connect(KougashitsuMenu, &QAction::triggered, this, [this] { Run([this] { SetQualityMode(state_, ui_, 0); }); });
-    connect(KousokuMenu, &QAction::triggered, this, [this] { Run([this] { SetQualityMode(state_, ui_, 1); }); });
+    connect(KougashitsuMenu, &QAction::triggered, this, [this] { RunCommand(ui_, [this] { SetQualityMode(state_, ui_, 0); }); });
+    connect(KousokuMenu, &QAction::triggered, this, [this] { RunCommand(ui_, [this] { SetQualityMode(state_, ui_, 1); }); });
   }
 }
 
@@ -169,16 +162,16 @@ bool EditPanel::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     if (watched == RitsuLbl || (watched == henshu_lbl_ && henshu_lbl_ != nullptr)) {
-      Run([this] { NumericZoomClick(state_, ui_, RunBairitsuForm); });
+      RunCommand(ui_, [this] { NumericZoomClick(state_, ui_, RunBairitsuForm); });
       return true;
     }
     if (watched == WideLbl) {
-      Run([this] { ToggleFillView(state_, ui_); });
+      RunCommand(ui_, [this] { ToggleFillView(state_, ui_); });
       return true;
     }
     for (QLabel* label : gashitsu_labels_) {
       if (label != nullptr && watched == label) {
-        Run([this] { ToggleQualityMode(state_, ui_); });
+        RunCommand(ui_, [this] { ToggleQualityMode(state_, ui_); });
         return true;
       }
     }
@@ -188,7 +181,7 @@ bool EditPanel::eventFilter(QObject* watched, QEvent* event) {
 
 void EditPanel::ViewPressed(QMouseEvent* event) {
   if (event->button() == Qt::MiddleButton) {
-    Run([this] { ViewMiddleButton(state_, ui_); });
+    RunCommand(ui_, [this] { ViewMiddleButton(state_, ui_); });
     return;
   }
   if (event->button() != Qt::LeftButton) return;
@@ -213,7 +206,7 @@ void EditPanel::ViewMoved(QMouseEvent* event) {
     EndDrag();
     return;
   }
-  Run([this, global] { ViewDragMove(state_, ui_, global.x(), global.y()); });
+  RunCommand(ui_, [this, global] { ViewDragMove(state_, ui_, global.x(), global.y()); });
 }
 
 void EditPanel::ViewReleased(QMouseEvent* event) {
@@ -224,14 +217,14 @@ void EditPanel::ViewReleased(QMouseEvent* event) {
 
 void EditPanel::EndDrag() {
   dragging_ = false;
-  Run([this] { ViewDragEnd(state_, ui_); });
+  RunCommand(ui_, [this] { ViewDragEnd(state_, ui_); });
 }
 
 void EditPanel::ViewDoubleClicked(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   drag_pending_ = false;
   const QPoint local = event->position().toPoint();
-  Run([this, local] { ViewDoubleClick(state_, ui_, local.x(), local.y()); });
+  RunCommand(ui_, [this, local] { ViewDoubleClick(state_, ui_, local.x(), local.y()); });
 }
 
 EditPanel* BuildEditPanel(AppState& state, QtUserInterface& ui, TMainForm& form) {
@@ -240,22 +233,22 @@ EditPanel* BuildEditPanel(AppState& state, QtUserInterface& ui, TMainForm& form)
   panel->AddMenuItems(form.Menus().HenshuMenu, form.Menus().GashitsuMenu);
   panel->TakeQualityLabelClicks(panels.GashitsuModeLbl, panels.GashitsuModeSLbl);
   form.SetKeyHandler(KeyCommand::TurnLeft, [panel, &state, &ui](bool) {
-    panel->Run([&] { TurnLeft(state, ui, CommandSource::Key); });
+    RunCommand(ui, [&] { TurnLeft(state, ui, CommandSource::Key); });
   });
   form.SetKeyHandler(KeyCommand::TurnRight, [panel, &state, &ui](bool) {
-    panel->Run([&] { TurnRight(state, ui, CommandSource::Key); });
+    RunCommand(ui, [&] { TurnRight(state, ui, CommandSource::Key); });
   });
   form.SetKeyHandler(KeyCommand::ZoomIn, [panel, &state, &ui](bool shift) {
-    panel->Run([&] { (shift ? ZoomFineUp : ZoomStepUp)(state, ui, CommandSource::Key); });
+    RunCommand(ui, [&] { (shift ? ZoomFineUp : ZoomStepUp)(state, ui, CommandSource::Key); });
   });
   form.SetKeyHandler(KeyCommand::ZoomOut, [panel, &state, &ui](bool shift) {
-    panel->Run([&] { (shift ? ZoomFineDown : ZoomStepDown)(state, ui, CommandSource::Key); });
+    RunCommand(ui, [&] { (shift ? ZoomFineDown : ZoomStepDown)(state, ui, CommandSource::Key); });
   });
   form.SetKeyHandler(KeyCommand::LeaveZoom, [panel, &state, &ui](bool) {
-    panel->Run([&] { LeaveZoom(state, ui, CommandSource::Key); });
+    RunCommand(ui, [&] { LeaveZoom(state, ui, CommandSource::Key); });
   });
   form.SetKeyHandler(KeyCommand::ToggleFill, [panel, &state, &ui](bool) {
-    panel->Run([&] { ToggleFillView(state, ui); });
+    RunCommand(ui, [&] { ToggleFillView(state, ui); });
   });
   UpdateModeLabels(state, ui);
   return panel;

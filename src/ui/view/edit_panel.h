@@ -73,8 +73,6 @@ class EditPanel : public QObject {
   QAction* KougashitsuMenu = nullptr;
   QAction* KousokuMenu = nullptr;
 
-  // Runs a view command; an image failure becomes a message box.
-  void Run(const std::function<void()>& command);
   // The numeric zoom dialog's runner (replaceable for tests).
   std::function<std::optional<std::string>()> RunBairitsuForm;
 
