@@ -115,7 +115,7 @@ BENCHMARK(BM_RenderViewHighQuality)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecon
 void BM_RenderViewHighSpeed(benchmark::State& bench) {
   SetWorkerThreads(static_cast<int>(bench.range(0)));
   Viewer v;
-  v.state.settings.QualityMode = 1;
+  v.state.settings.QualityMode = QualityModeKind::HighSpeed;
   for (auto _ : bench) RenderView(v.state, v.ui, false);
   SetWorkerThreads(0);
 }
@@ -123,7 +123,7 @@ BENCHMARK(BM_RenderViewHighSpeed)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)
 
 void BM_RenderViewHighSpeedTurned(benchmark::State& bench) {
   Viewer v;
-  v.state.settings.QualityMode = 1;
+  v.state.settings.QualityMode = QualityModeKind::HighSpeed;
   v.state.current.Edits.Rotation = 1;
   for (auto _ : bench) RenderView(v.state, v.ui, false);
 }

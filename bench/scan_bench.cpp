@@ -71,7 +71,7 @@ const PhotoFolder& Folder() {
   return folder;
 }
 
-void ScanWithMode(benchmark::State& st, std::uint8_t mode) {
+void ScanWithMode(benchmark::State& st, lumetta::SortKey mode) {
   auto state = std::make_unique<lumetta::AppState>();
   state->PhotoExtensions = lumetta::BuildPhotoExtensions({});
   state->CurrentFolder = Folder().Path();
@@ -86,9 +86,9 @@ void ScanWithMode(benchmark::State& st, std::uint8_t mode) {
   st.counters["photos"] = state->photos.PhotoCount;
 }
 
-void BM_ScanFolderByName(benchmark::State& st) { ScanWithMode(st, lumetta::SortByName); }
-void BM_ScanFolderByFileTime(benchmark::State& st) { ScanWithMode(st, lumetta::SortByFileTime); }
-void BM_ScanFolderByExifDate(benchmark::State& st) { ScanWithMode(st, lumetta::SortByExifDate); }
+void BM_ScanFolderByName(benchmark::State& st) { ScanWithMode(st, lumetta::SortKey::Name); }
+void BM_ScanFolderByFileTime(benchmark::State& st) { ScanWithMode(st, lumetta::SortKey::FileTime); }
+void BM_ScanFolderByExifDate(benchmark::State& st) { ScanWithMode(st, lumetta::SortKey::ExifDate); }
 
 BENCHMARK(BM_ScanFolderByName)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScanFolderByFileTime)->Unit(benchmark::kMillisecond);

@@ -19,10 +19,10 @@ namespace lumetta::cli {
 namespace {
 
 
-std::uint8_t SortModeArg(const std::string& text) {
-  if (text.empty() || text == "name") return SortByName;
-  if (text == "time") return SortByFileTime;
-  if (text == "exif") return SortByExifDate;
+SortKey SortModeArg(const std::string& text) {
+  if (text.empty() || text == "name") return SortKey::Name;
+  if (text == "time") return SortKey::FileTime;
+  if (text == "exif") return SortKey::ExifDate;
   throw UsageError("--sort takes name, time or exif: " + text);
 }
 
@@ -41,7 +41,7 @@ const RegisterCommand kList({
       auto state = std::make_unique<AppState>();
       state->PhotoExtensions = BuildPhotoExtensions({});
       state->settings.SortMode = SortModeArg(sort);
-      state->settings.SortDirection = descending ? -1 : 1;
+      state->settings.SortDirection = descending ? SortOrder::FromRight : SortOrder::FromLeft;
       std::error_code ec;
       const auto absolute = std::filesystem::absolute(ToFsPath(folders[0]), ec);
       state->CurrentFolder = WithoutTrailingSeparator(ec ? folders[0] : FromFsPath(absolute.lexically_normal()));

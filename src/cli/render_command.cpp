@@ -75,9 +75,9 @@ int RunRender(const std::vector<std::string>& arguments) {
     throw UsageError("--view must be within 1x1 ... 8192x8192");
   }
   if (quality.empty() || quality == "high") {
-    state.settings.QualityMode = static_cast<std::int32_t>(QualityModeKind::HighQuality);
+    state.settings.QualityMode = QualityModeKind::HighQuality;
   } else if (quality == "speed") {
-    state.settings.QualityMode = static_cast<std::int32_t>(QualityModeKind::HighSpeed);
+    state.settings.QualityMode = QualityModeKind::HighSpeed;
   } else {
     throw UsageError("--quality must be high or speed");
   }

@@ -258,7 +258,7 @@ TEST(AkarusaForm, ExplainsItselfWithoutAPhoto) {
 
 TEST(AkarusaForm, IsRefusedInPanoramaMode) {
   Dialog d(SolidImage(240, 160, kGrey));
-  d.state.PanoramaMode = 1;
+  d.state.PanoramaMode = PanoramaKind::Pair;
   AkarusaCommand(d.state, d.ui, CommandSource::Menu);
   EXPECT_EQ(d.ui.LastLines(), (Lines{"現在パノラマモードになっていますので", "画像の編集はできません。",
                                      "編集したい写真をダブルクリックしたのち", "編集をおこなってください。"}));

@@ -57,14 +57,14 @@ TEST(GlobalEffect, MenuItemChecksItselfStoresTheSettingAndRendersAgain) {
 
 TEST(GlobalEffect, DecliningTheSwitchStoresTheEffectWithoutRendering) {
   Shown f;
-  f.state.settings.QualityMode = 1;
+  f.state.settings.QualityMode = QualityModeKind::HighSpeed;
   RenderView(f.state, f.ui, false);
   f.ui.repaints.clear();
   SetGlobalEffect(f.state, f.ui, 3);
   EXPECT_EQ(f.ui.LastLines(), kSwitchQuestion);
   EXPECT_EQ(f.state.settings.GlobalEffect, 3);
   EXPECT_EQ(f.Stored().GlobalEffect, 3);
-  EXPECT_EQ(f.state.settings.QualityMode, 1);
+  EXPECT_EQ(f.state.settings.QualityMode, QualityModeKind::HighSpeed);
   EXPECT_EQ(f.ui.Text(Ctl::KoukaLbl), " 白黒");
   EXPECT_EQ(f.ui.colours[Ctl::KoukaLbl], 0x808080u);
   EXPECT_TRUE(f.ui.checked[Ctl::GWhiteBlackMenu]);
@@ -74,12 +74,12 @@ TEST(GlobalEffect, DecliningTheSwitchStoresTheEffectWithoutRendering) {
 
 TEST(GlobalEffect, AcceptingTheSwitchShowsTheEffect) {
   Shown f;
-  f.state.settings.QualityMode = 1;
+  f.state.settings.QualityMode = QualityModeKind::HighSpeed;
   RenderView(f.state, f.ui, false);
   f.ui.answers = {1};
   SetGlobalEffect(f.state, f.ui, 2);
-  EXPECT_EQ(f.state.settings.QualityMode, 0);
-  EXPECT_EQ(f.Stored().QualityMode, 0);
+  EXPECT_EQ(f.state.settings.QualityMode, QualityModeKind::HighQuality);
+  EXPECT_EQ(f.Stored().QualityMode, QualityModeKind::HighQuality);
   EXPECT_EQ(f.ui.Text(Ctl::GashitsuModeLbl), "【高画質】");
   EXPECT_EQ(f.Centre(), kSepia);
 }

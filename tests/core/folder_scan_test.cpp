@@ -109,14 +109,14 @@ TEST(ScanFolder, StripStartsOnTheSmallestKeyInEitherDirection) {
   scan.state.StripPos = 2;
   scan.Run(dir.Path());
   EXPECT_EQ(scan.state.StripPos, 1);
-  scan.state.settings.SortDirection = -1;
+  scan.state.settings.SortDirection = SortOrder::FromRight;
   EXPECT_EQ(scan.Run(dir.Path()), (std::vector<std::string>{"c.jpg", "b.jpg", "a.jpg"}));
   EXPECT_EQ(scan.state.StripPos, 3);
 
   TempDir empty;
   scan.Run(empty.Path());
   EXPECT_EQ(scan.state.StripPos, 0);
-  scan.state.settings.SortDirection = 1;
+  scan.state.settings.SortDirection = SortOrder::FromLeft;
   scan.Run(empty.Path());
   EXPECT_EQ(scan.state.StripPos, 1) << "also for a folder without photos";
 }
@@ -215,7 +215,7 @@ TEST(ScanFolder, TheCurrentPhotoIsFoundAgainAfterTheScan) {
   Scan scan;
   scan.state.current.Name = "b.jpg";
   scan.state.current.Folder = dir.Path();
-  scan.state.settings.SortDirection = -1;
+  scan.state.settings.SortDirection = SortOrder::FromRight;
   scan.Run(dir.Path());
   EXPECT_EQ(scan.state.current.Pos, 2);
   std::filesystem::remove(dir / "c.jpg");

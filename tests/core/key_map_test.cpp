@@ -21,7 +21,7 @@ class KeyMapTest : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(KeyMapTest, EachPressMatchesOneRow) {
   const KeyCase& c = GetParam();
-  EXPECT_EQ(MapMainKey(c.key, c.shift, c.ctrl, c.direction), c.expected);
+  EXPECT_EQ(MapMainKey(c.key, c.shift, c.ctrl, static_cast<SortOrder>(c.direction)), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -172,7 +172,7 @@ TEST(MissingSource, AfterTheTrashAnEmptyFolderLeavesTheViewGreyAndNoPhotoShown) 
 TEST(MissingSource, InPanoramaModeThePhotoIsOnlyMarkedUnreadable) {
   ShowFixture f;
   OrphanFolder orphan(f);
-  f.state.PanoramaMode = 1;
+  f.state.PanoramaMode = PanoramaKind::Pair;
   orphan.Show();
   EXPECT_TRUE(f.ui.boxes.empty());
   EXPECT_TRUE(f.state.photos[orphan.position].Unreadable);

@@ -43,7 +43,7 @@ TEST(OpenPhotoByPath, OpensThePhotoInTheSlotWhoseRootBeginsItsFolder) {
   Opener o;
   o.state.settings.SlotFolder[2] = dir / "photo";  // a prefix, ignoring case, without a separator check
   o.state.settings.SlotFolder[3] = dir / "Photos2";
-  o.state.settings.SortDirection = -1;
+  o.state.settings.SortDirection = SortOrder::FromRight;
   OpenPhotoByPath(o.state, o.ui, JoinPath(folder, "B.JPG"));
   EXPECT_EQ(o.state.CurrentFolder, folder);
   EXPECT_EQ(o.state.SlotIndex, 2);

@@ -25,17 +25,19 @@ struct PanoramaFixture : ShowFixture {
 };
 
 TEST(PanoramaCommands, EachMenuItemChecksItselfAndShowsTheSelectedPhotoInItsMode) {
-  const std::vector<std::pair<std::int32_t, Ctl>> items = {
-      {1, Ctl::PanoramicMenu}, {2, Ctl::PanoramicRLMenu}, {3, Ctl::Panoramic4Menu}, {0, Ctl::NoPanoramicMenu}};
+  const std::vector<std::pair<PanoramaKind, Ctl>> items = {{PanoramaKind::Pair, Ctl::PanoramicMenu},
+                                                           {PanoramaKind::PairReversed, Ctl::PanoramicRLMenu},
+                                                           {PanoramaKind::Four, Ctl::Panoramic4Menu},
+                                                           {PanoramaKind::None, Ctl::NoPanoramicMenu}};
   PanoramaFixture f;
   f.ShowSecond();
   for (const auto& [mode, menu] : items) {
-    SCOPED_TRACE(mode);
+    SCOPED_TRACE(static_cast<int>(mode));
     SetPanoramaMode(f.state, f.ui, mode);
     EXPECT_EQ(f.state.PanoramaMode, mode);
     EXPECT_TRUE(f.ui.checked[menu]);
     EXPECT_EQ(f.state.current.Name, "b.bmp");
-    if (mode != 0) {
+    if (mode != PanoramaKind::None) {
       EXPECT_EQ(f.state.Panes[2].Name, "c.bmp");
     }
     EXPECT_EQ(f.ui.busy_depth, 0);
@@ -44,8 +46,8 @@ TEST(PanoramaCommands, EachMenuItemChecksItselfAndShowsTheSelectedPhotoInItsMode
 
 TEST(PanoramaCommands, WithoutAPhotoTheModeChangesAndNothingIsShown) {
   PanoramaFixture f;
-  SetPanoramaMode(f.state, f.ui, 3);
-  EXPECT_EQ(f.state.PanoramaMode, 3);
+  SetPanoramaMode(f.state, f.ui, PanoramaKind::Four);
+  EXPECT_EQ(f.state.PanoramaMode, PanoramaKind::Four);
   EXPECT_TRUE(f.ui.checked[Ctl::Panoramic4Menu]);
   EXPECT_TRUE(f.state.current.Name.empty());
   EXPECT_EQ(f.ViewAt(0, 0), (Rgb{128, 128, 128}));
@@ -54,8 +56,8 @@ TEST(PanoramaCommands, WithoutAPhotoTheModeChangesAndNothingIsShown) {
 TEST(PanoramaCommands, MenuItemsDoNothingWhileAnOperationRuns) {
   PanoramaFixture f;
   f.state.UiReady = false;
-  SetPanoramaMode(f.state, f.ui, 1);
-  EXPECT_EQ(f.state.PanoramaMode, 0);
+  SetPanoramaMode(f.state, f.ui, PanoramaKind::Pair);
+  EXPECT_EQ(f.state.PanoramaMode, PanoramaKind::None);
   EXPECT_TRUE(f.ui.checked.empty());
 }
 
@@ -63,15 +65,15 @@ TEST(PanoramaCommands, TheStatusLabelEntersAndLeavesTheTwoPhotoMode) {
   PanoramaFixture f;
   f.ShowSecond();
   JoutaiLblMouseDown(f.state, f.ui);
-  EXPECT_EQ(f.state.PanoramaMode, 1);
+  EXPECT_EQ(f.state.PanoramaMode, PanoramaKind::Pair);
   EXPECT_TRUE(f.ui.checked[Ctl::PanoramicMenu]);
   EXPECT_EQ(f.state.Panes[1].Name, "b.bmp");
   EXPECT_EQ(f.state.Panes[2].Name, "c.bmp");
   EXPECT_EQ(f.ui.Text(Ctl::JoutaiLbl), "【パノラマモード】");
 
-  f.state.PanoramaMode = 3;  // any panorama mode is left the same way
+  f.state.PanoramaMode = PanoramaKind::Four;  // any panorama mode is left the same way
   JoutaiLblMouseDown(f.state, f.ui);
-  EXPECT_EQ(f.state.PanoramaMode, 0);
+  EXPECT_EQ(f.state.PanoramaMode, PanoramaKind::None);
   EXPECT_TRUE(f.ui.checked[Ctl::NoPanoramicMenu]);
   EXPECT_EQ(f.state.current.Name, "b.bmp");
   EXPECT_EQ(f.ui.Text(Ctl::JoutaiLbl), "【全体を表示中】");
@@ -80,10 +82,10 @@ TEST(PanoramaCommands, TheStatusLabelEntersAndLeavesTheTwoPhotoMode) {
 TEST(PanoramaCommands, TheStatusLabelWithoutAPhotoOnlySwitchesTheMode) {
   PanoramaFixture f;
   JoutaiLblMouseDown(f.state, f.ui);
-  EXPECT_EQ(f.state.PanoramaMode, 1);
+  EXPECT_EQ(f.state.PanoramaMode, PanoramaKind::Pair);
   EXPECT_EQ(f.ui.Text(Ctl::JoutaiLbl), "【パノラマモード】");
   JoutaiLblMouseDown(f.state, f.ui);
-  EXPECT_EQ(f.state.PanoramaMode, 0);
+  EXPECT_EQ(f.state.PanoramaMode, PanoramaKind::None);
   EXPECT_EQ(f.ui.Text(Ctl::JoutaiLbl), "【写真未表示】");
   EXPECT_TRUE(f.state.current.Name.empty());
 }
@@ -94,7 +96,7 @@ TEST(PanoramaCommands, TheStatusLabelStopsASlideShowInstead) {
   f.state.hooks.StopSlideShow = [&f] { f.calls.push_back("stop slide show"); };
   JoutaiLblMouseDown(f.state, f.ui);
   EXPECT_EQ(f.calls, (std::vector<std::string>{"stop slide show"}));
-  EXPECT_EQ(f.state.PanoramaMode, 0);
+  EXPECT_EQ(f.state.PanoramaMode, PanoramaKind::None);
 }
 
 }  // namespace

@@ -36,10 +36,11 @@ std::vector<std::string> Names(const AppState& state) {
   return names;
 }
 
-std::vector<std::string> Sorted(std::vector<Photo> photos, std::uint8_t mode, std::int32_t direction) {
+// direction as the settings file holds it: 1 from the left, -1 from the right.
+std::vector<std::string> Sorted(std::vector<Photo> photos, SortKey mode, std::int32_t direction) {
   AppState state;
   state.settings.SortMode = mode;
-  state.settings.SortDirection = direction;
+  state.settings.SortDirection = static_cast<SortOrder>(direction);
   Fill(state, photos);
   SortPhotoList(state);
   return Names(state);
@@ -67,39 +68,39 @@ std::vector<std::string> BubbleSorted(std::vector<Photo> p, bool by_key, bool as
 
 TEST(SortPhotoList, NamesCompareAsCharactersIgnoringCase) {
   const std::vector<Photo> photos{{"img_9.jpg", ""}, {"IMG_10.jpg", ""}, {"b.jpg", ""}, {"A.jpg", ""}};
-  EXPECT_EQ(Sorted(photos, SortByName, 1), (std::vector<std::string>{"A.jpg", "b.jpg", "IMG_10.jpg", "img_9.jpg"}));
-  EXPECT_EQ(Sorted(photos, SortByName, -1), (std::vector<std::string>{"img_9.jpg", "IMG_10.jpg", "b.jpg", "A.jpg"}));
+  EXPECT_EQ(Sorted(photos, SortKey::Name, 1), (std::vector<std::string>{"A.jpg", "b.jpg", "IMG_10.jpg", "img_9.jpg"}));
+  EXPECT_EQ(Sorted(photos, SortKey::Name, -1), (std::vector<std::string>{"img_9.jpg", "IMG_10.jpg", "b.jpg", "A.jpg"}));
 }
 
 TEST(SortPhotoList, KanaSortInJapaneseOrderAfterLatinLetters) {
   const std::vector<Photo> photos{{"さくら.jpg", ""}, {"アサガオ.jpg", ""}, {"zoo.jpg", ""}, {"いちょう.jpg", ""},
                                   {"カエデ.jpg", ""}, {"01.jpg", ""}};
-  EXPECT_EQ(Sorted(photos, SortByName, 1), (std::vector<std::string>{"01.jpg", "zoo.jpg", "アサガオ.jpg", "いちょう.jpg",
-                                                                      "カエデ.jpg", "さくら.jpg"}));
+  EXPECT_EQ(Sorted(photos, SortKey::Name, 1), (std::vector<std::string>{"01.jpg", "zoo.jpg", "アサガオ.jpg",
+                                                                         "いちょう.jpg", "カエデ.jpg", "さくら.jpg"}));
 }
 
 TEST(SortPhotoList, NamesEqualIgnoringCaseKeepTheirOrderInBothDirections) {
   const std::vector<Photo> photos{{"a.jpg", ""}, {"B.jpg", ""}, {"A.JPG", ""}, {"b.jpg", ""}};
-  EXPECT_EQ(Sorted(photos, SortByName, 1), (std::vector<std::string>{"a.jpg", "A.JPG", "B.jpg", "b.jpg"}));
-  EXPECT_EQ(Sorted(photos, SortByName, -1), (std::vector<std::string>{"B.jpg", "b.jpg", "a.jpg", "A.JPG"}));
+  EXPECT_EQ(Sorted(photos, SortKey::Name, 1), (std::vector<std::string>{"a.jpg", "A.JPG", "B.jpg", "b.jpg"}));
+  EXPECT_EQ(Sorted(photos, SortKey::Name, -1), (std::vector<std::string>{"B.jpg", "b.jpg", "a.jpg", "A.JPG"}));
 }
 
 TEST(SortPhotoList, EqualTimesAreOrderedByNameInTheKeysDirection) {
   const std::vector<Photo> photos{{"c.jpg", "20200101120000"}, {"b.jpg", "20200101120000"},
                                   {"z.jpg", "20190101120000"}, {"a.jpg", "20210101000000"}};
-  EXPECT_EQ(Sorted(photos, SortByFileTime, 1), (std::vector<std::string>{"z.jpg", "b.jpg", "c.jpg", "a.jpg"}));
-  EXPECT_EQ(Sorted(photos, SortByFileTime, -1), (std::vector<std::string>{"a.jpg", "c.jpg", "b.jpg", "z.jpg"}));
+  EXPECT_EQ(Sorted(photos, SortKey::FileTime, 1), (std::vector<std::string>{"z.jpg", "b.jpg", "c.jpg", "a.jpg"}));
+  EXPECT_EQ(Sorted(photos, SortKey::FileTime, -1), (std::vector<std::string>{"a.jpg", "c.jpg", "b.jpg", "z.jpg"}));
 }
 
 TEST(SortPhotoList, UnknownModeSortsByNameAndUnknownDirectionDescends) {
   const std::vector<Photo> photos{{"b.jpg", "1"}, {"a.jpg", "2"}, {"c.jpg", "0"}};
-  EXPECT_EQ(Sorted(photos, 7, 1), (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg"}));
-  EXPECT_EQ(Sorted(photos, SortByName, 0), (std::vector<std::string>{"c.jpg", "b.jpg", "a.jpg"}));
+  EXPECT_EQ(Sorted(photos, static_cast<SortKey>(7), 1), (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg"}));
+  EXPECT_EQ(Sorted(photos, SortKey::Name, 0), (std::vector<std::string>{"c.jpg", "b.jpg", "a.jpg"}));
 }
 
 TEST(SortPhotoList, FileDatesMoveWithTheirNames) {
   AppState state;
-  state.settings.SortMode = SortByFileTime;
+  state.settings.SortMode = SortKey::FileTime;
   Fill(state, {{"b.jpg", "20200101000000"}, {"a.jpg", "20190101000000"}});
   SortPhotoList(state);
   EXPECT_EQ(state.photos[1].Name, "a.jpg");
@@ -132,7 +133,7 @@ TEST_P(SortLikeBubbleSortTest, GivesExactlyTheBubbleSortOrder) {
     for (std::size_t k = 0; k < length; ++k) name += parts[random() % parts.size()];
     photos.push_back({name + ".jpg", "2020010100000" + std::to_string(random() % 3)});
   }
-  EXPECT_EQ(Sorted(photos, c.by_key ? SortByFileTime : SortByName, c.ascending ? 1 : -1),
+  EXPECT_EQ(Sorted(photos, c.by_key ? SortKey::FileTime : SortKey::Name, c.ascending ? 1 : -1),
             BubbleSorted(photos, c.by_key, c.ascending));
 }
 
@@ -154,11 +155,11 @@ TEST(SortPhotoList, ExifOrderPutsPhotosWithoutADateLast) {
   dir.Write("a.png", ExifJpeg(early));
   AppState state;
   state.CurrentFolder = dir.Path();
-  state.settings.SortMode = SortByExifDate;
+  state.settings.SortMode = SortKey::ExifDate;
   Fill(state, {{"jfif.jpg", ""}, {"late.jpg", ""}, {"a.png", ""}, {"IMG_1_JPG-001.lum", ""}});
   SortPhotoList(state);
   EXPECT_EQ(Names(state), (std::vector<std::string>{"IMG_1_JPG-001.lum", "late.jpg", "a.png", "jfif.jpg"}));
-  state.settings.SortDirection = -1;
+  state.settings.SortDirection = SortOrder::FromRight;
   SortPhotoList(state);
   EXPECT_EQ(Names(state), (std::vector<std::string>{"jfif.jpg", "a.png", "late.jpg", "IMG_1_JPG-001.lum"}));
 }
@@ -170,13 +171,13 @@ TEST(SortPhotoList, TheCurrentPhotoKeepsItsPlaceInTheNewOrder) {
   state.current.Name = "A.JPG";
   state.current.Folder = "/photos";
   state.current.Pos = 1;
-  state.settings.SortDirection = -1;
+  state.settings.SortDirection = SortOrder::FromRight;
   SortPhotoList(state);
   EXPECT_EQ(state.current.Pos, 3);
 
   state.current.Folder = "/other";
   state.current.Pos = 1;
-  state.settings.SortDirection = 1;
+  state.settings.SortDirection = SortOrder::FromLeft;
   SortPhotoList(state);
   EXPECT_EQ(state.current.Pos, 1) << "a photo from another folder keeps its position";
 

@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
         RenderCase{"defaults", "", [](AppState&) {}, 0},
         RenderCase{"speed_fill_turned", "--quality speed --fill --rotation 1 --brightness 20",
                    [](AppState& s) {
-                     s.settings.QualityMode = 1;
+                     s.settings.QualityMode = QualityModeKind::HighSpeed;
                      s.view.FillView = true;
                      s.current.Edits.Rotation = 1;
                      s.current.Edits.Brightness = 20;

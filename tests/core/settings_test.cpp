@@ -75,7 +75,8 @@ TEST_P(SettingsLineTest, ReadsAndWritesBack) {
 INSTANTIATE_TEST_SUITE_P(
     Lines, SettingsLineTest,
     testing::Values(
-        LineCase{"SortDirectionMinusOne", 39, "-1", [](const Settings& s) { return s.SortDirection == -1; }, "-1"},
+        LineCase{"SortDirectionMinusOne", 39, "-1",
+                 [](const Settings& s) { return s.SortDirection == SortOrder::FromRight; }, "-1"},
         LineCase{"NegativeTop", 1, "-4", [](const Settings& s) { return s.WindowTop == -4; }, "-4"},
         LineCase{"CameraNameCutTo30Bytes", 22, std::string(40, 'n'),
                  [](const Settings& s) { return s.CameraNames[1] == std::string(30, 'n'); }, std::string(30, 'n')},
@@ -85,9 +86,11 @@ INSTANTIATE_TEST_SUITE_P(
                  [](const Settings& s) { return s.Reserved9 == "anything at all"; }, "anything at all"},
         LineCase{"ReservedLine37KeptAsNumber", 37, "77", [](const Settings& s) { return s.Reserved37 == 77; }, "77"},
         LineCase{"NonNumberKeepsDefault", 32, "abc", [](const Settings& s) { return s.GlobalSharpness == 12; }, "12"},
-        LineCase{"NumberWithTrailingTextKeepsDefault", 33, "1x", [](const Settings& s) { return s.QualityMode == 0; },
+        LineCase{"NumberWithTrailingTextKeepsDefault", 33, "1x",
+                 [](const Settings& s) { return s.QualityMode == QualityModeKind::HighQuality; },
                  "0"},
-        LineCase{"ByteWrapsModulo256", 5, "258", [](const Settings& s) { return s.SortMode == 2; }, "2"},
+        LineCase{"ByteWrapsModulo256", 5, "258", [](const Settings& s) { return s.SortMode == SortKey::FileTime; },
+                 "2"},
         LineCase{"OutOfRangeValuePassedOn", 36, "7", [](const Settings& s) { return s.CommentPosition == 7; }, "7"},
         LineCase{"SweepMonthCutToSixBytes", 31, "20261299", [](const Settings& s) { return s.CacheSweepMonth == "202612"; },
                  "202612"},
@@ -116,9 +119,9 @@ TEST(SettingsFile, RoundTripKeepsEveryValue) {
   s.CameraFolders[3] = "/media/card";
   s.Reserved9 = "x";
   s.Reserved37 = -9;
-  s.SortDirection = -1;
+  s.SortDirection = SortOrder::FromRight;
   s.GlobalEffect = 3;
-  s.OkiniSortMode = 2;
+  s.OkiniSortMode = SortKey::FileTime;
   SaveSettings(dir / "s.dat", s);
   EXPECT_EQ(LoadSettings(dir / "s.dat"), s);
 }

@@ -121,15 +121,15 @@ TEST(SharpForm, CancelChangesNothing) {
 
 TEST(SharpForm, InHighSpeedOpensOnlyAfterSwitchingToHighQuality) {
   Shown f;
-  f.state.settings.QualityMode = 1;
+  f.state.settings.QualityMode = QualityModeKind::HighSpeed;
   SharpCommand(f.state, f.ui, CommandSource::Menu);
   EXPECT_EQ(f.ui.LastLines(), kSwitchQuestion);
   EXPECT_TRUE(f.ui.sharp_forms.empty());
-  EXPECT_EQ(f.state.settings.QualityMode, 1);
+  EXPECT_EQ(f.state.settings.QualityMode, QualityModeKind::HighSpeed);
 
   f.ui.answers = {1};
   SharpCommand(f.state, f.ui, CommandSource::Menu);
-  EXPECT_EQ(f.state.settings.QualityMode, 0);
+  EXPECT_EQ(f.state.settings.QualityMode, QualityModeKind::HighQuality);
   EXPECT_TRUE(f.ui.checked[Ctl::KougashitsuMenu]);
   EXPECT_EQ(f.ui.sharp_forms.size(), 1u);
 }
@@ -149,7 +149,7 @@ TEST(SharpForm, ExplainsItselfWithoutAPhotoAndIsRefusedInPanoramaMode) {
   EXPECT_EQ(f.ui.LastLines(), button);
 
   f.state.current.Name = "photo.bmp";
-  f.state.PanoramaMode = 3;
+  f.state.PanoramaMode = PanoramaKind::Four;
   SharpCommand(f.state, f.ui, CommandSource::Menu);
   EXPECT_EQ(f.ui.LastLines().front(), "現在パノラマモードになっていますので");
   EXPECT_TRUE(f.ui.sharp_forms.empty());
@@ -203,7 +203,7 @@ INSTANTIATE_TEST_SUITE_P(Levels, SharpLblCycle,
 
 TEST(GlobalSharpness, DecliningTheSwitchStoresTheLevelWithoutRendering) {
   Shown f;
-  f.state.settings.QualityMode = 1;
+  f.state.settings.QualityMode = QualityModeKind::HighSpeed;
   RenderView(f.state, f.ui, false);
   const TDibImage shown = f.state.ViewPicture;
   f.ui.repaints.clear();
@@ -219,12 +219,12 @@ TEST(GlobalSharpness, DecliningTheSwitchStoresTheLevelWithoutRendering) {
 
 TEST(GlobalSharpness, SwitchingToHighQualitySharpensTheNewRenderOnce) {
   Shown f;
-  f.state.settings.QualityMode = 1;
+  f.state.settings.QualityMode = QualityModeKind::HighSpeed;
   RenderView(f.state, f.ui, false);
   f.ui.answers = {1};
   SetGlobalSharpness(f.state, f.ui, 12);
-  EXPECT_EQ(f.state.settings.QualityMode, 0);
-  EXPECT_EQ(f.Stored().QualityMode, 0);
+  EXPECT_EQ(f.state.settings.QualityMode, QualityModeKind::HighQuality);
+  EXPECT_EQ(f.Stored().QualityMode, QualityModeKind::HighQuality);
   EXPECT_TRUE(SamePixels(f.state.ViewPicture, f.RenderedWith(12, 0)));
 }
 

@@ -82,8 +82,8 @@ TEST(ShowPhoto, AQuarterTurnCachedForThePhotoIsItsRotation) {
 
 struct PanoramaCase {
   std::string name;
-  std::int32_t mode;
-  std::int32_t direction;  // SortDirection
+  PanoramaKind mode;
+  std::int32_t direction;  // 1 from the left, -1 from the right
   int photos;
   std::int32_t position;
   // Per pane 1..4, the list position it shows (0: black).
@@ -99,17 +99,17 @@ struct Point {
   std::int32_t x;
   std::int32_t y;
 };
-Point PaneCentre(std::int32_t mode, std::int32_t p) {
+Point PaneCentre(PanoramaKind mode, std::int32_t p) {
   std::int32_t column = (p - 1) % 2;
-  if (mode == 2) column = 1 - column;
-  if (mode == 3) return {20 + 40 * column, 15 + 30 * ((p - 1) / 2)};
+  if (mode == PanoramaKind::PairReversed) column = 1 - column;
+  if (mode == PanoramaKind::Four) return {20 + 40 * column, 15 + 30 * ((p - 1) / 2)};
   return {20 + 40 * column, 30};
 }
 
 TEST_P(PanoramaFillingTest, FillsThePanesInTheDirectionOfTheStrip) {
   const PanoramaCase& c = GetParam();
   ShowFixture f;
-  f.state.settings.SortDirection = c.direction;
+  f.state.settings.SortDirection = static_cast<SortOrder>(c.direction);
   WriteNumberedPhotos(f, c.photos);
   f.state.PanoramaMode = c.mode;
   f.state.StripPos = c.position;
@@ -132,7 +132,7 @@ TEST_P(PanoramaFillingTest, FillsThePanesInTheDirectionOfTheStrip) {
   EXPECT_EQ(f.ui.view_cursor, CursorKind::Hand);
   EXPECT_EQ(f.ui.Text(Ctl::FileNameLbl), "【パノラマモード】");
   // The status texts come with the pane drawn at the view's origin.
-  const std::size_t origin_pane = c.mode == 2 ? 1 : 0;
+  const std::size_t origin_pane = c.mode == PanoramaKind::PairReversed ? 1 : 0;
   EXPECT_EQ(f.ui.Text(Ctl::JoutaiLbl), c.panes[origin_pane] == 0 ? "" : "【パノラマモード】");
   EXPECT_EQ(f.ui.busy_depth, 0);
 }
@@ -140,18 +140,21 @@ TEST_P(PanoramaFillingTest, FillsThePanesInTheDirectionOfTheStrip) {
 INSTANTIATE_TEST_SUITE_P(
     ShowPhoto, PanoramaFillingTest,
     ::testing::Values(
-        PanoramaCase{"four panes from the last of three photos: only pane 1", 3, 1, 3, 3, {3, 0, 0, 0}},
-        PanoramaCase{"four panes in order", 3, 1, 12, 5, {5, 6, 7, 8}},
-        PanoramaCase{"two panes descending at 10: photo 10 right, 9 left", 1, -1, 12, 10, {9, 10}},
-        PanoramaCase{"four panes descending: the first photo in the last pane", 3, -1, 12, 10, {7, 8, 9, 10}},
-        PanoramaCase{"two panes reversed: pane 1 on the right", 2, 1, 3, 1, {1, 2}},
-        PanoramaCase{"two panes descending at the list's start: pane 1 stays black", 1, -1, 3, 1, {0, 1}}),
+        PanoramaCase{"four panes from the last of three photos: only pane 1",
+                     PanoramaKind::Four, 1, 3, 3, {3, 0, 0, 0}},
+        PanoramaCase{"four panes in order", PanoramaKind::Four, 1, 12, 5, {5, 6, 7, 8}},
+        PanoramaCase{"two panes descending at 10: photo 10 right, 9 left", PanoramaKind::Pair, -1, 12, 10, {9, 10}},
+        PanoramaCase{"four panes descending: the first photo in the last pane",
+                     PanoramaKind::Four, -1, 12, 10, {7, 8, 9, 10}},
+        PanoramaCase{"two panes reversed: pane 1 on the right", PanoramaKind::PairReversed, 1, 3, 1, {1, 2}},
+        PanoramaCase{"two panes descending at the list's start: pane 1 stays black",
+                     PanoramaKind::Pair, -1, 3, 1, {0, 1}}),
     [](const ::testing::TestParamInfo<PanoramaCase>& info) { return "case" + std::to_string(info.index); });
 
 TEST(ShowPhoto, DrawsEachPanesCommentWithTheWholeViewsSize) {
   ShowFixture f;
   WriteNumberedPhotos(f, 4);
-  f.state.PanoramaMode = 3;
+  f.state.PanoramaMode = PanoramaKind::Four;
   ShowPhoto(f.state, f.ui, 1, 1);
   EXPECT_EQ(f.calls, (std::vector<std::string>{"comment 1 at 80x60", "comment 2 at 80x60", "comment 3 at 80x60",
                                                "comment 4 at 80x60"}));
@@ -160,7 +163,7 @@ TEST(ShowPhoto, DrawsEachPanesCommentWithTheWholeViewsSize) {
 TEST(ShowPhoto, PositionZeroRedrawsThePanesFromTheirRecords) {
   ShowFixture f;
   WriteNumberedPhotos(f, 4);
-  f.state.PanoramaMode = 1;
+  f.state.PanoramaMode = PanoramaKind::Pair;
   ShowPhoto(f.state, f.ui, 3, 1);
   f.state.ViewPicture.Fill(128, 128, 128);
   f.state.StripPos = 1;
@@ -180,7 +183,7 @@ TEST(ShowPhoto, APaneThatCannotBeDecodedEndsTheFillingAndTheViewSizeComesBack) {
   f.dir.Write("photos/p02.jpg", "\xFF\xD8\xFF\xDB not a jpeg at all");
   f.WritePhoto("photos/p03.bmp", ColourOf(3));
   f.Open("photos");
-  f.state.PanoramaMode = 3;
+  f.state.PanoramaMode = PanoramaKind::Four;
 
   ShowPhoto(f.state, f.ui, 1, 1);
 
@@ -200,7 +203,7 @@ TEST(ShowPhoto, AnEditedPhotoFileThatCannotBeReadPropagatesWithTheViewSizeRestor
   f.WritePhoto("photos/a.bmp", ColourOf(1));
   f.dir.Write("photos/a_bmp.lum", "100\r\n\r\n0\r\n0\r\n0\r\n-1\r\n-1\r\n0\r\n\r\n0\r\n0\r\n0\r\n");
   f.Open("photos");
-  f.state.PanoramaMode = 1;
+  f.state.PanoramaMode = PanoramaKind::Pair;
   EXPECT_THROW(ShowPhoto(f.state, f.ui, 1, 1), EConvertError);
   EXPECT_EQ(f.state.view.ViewWidth, 80);
   EXPECT_EQ(f.state.view.ViewHeight, 60);

@@ -52,7 +52,7 @@ struct Commands {
 struct ModeCase {
   std::string label;
   std::function<void(AppState&, UserInterface&)> click;
-  std::uint8_t mode;
+  SortKey mode;
   Ctl checked;
 };
 
@@ -62,7 +62,7 @@ class SortModeMenuTest : public testing::TestWithParam<ModeCase> {};
 
 TEST_P(SortModeMenuTest, ChecksTheItemStoresTheModeAndRescans) {
   Commands c;
-  c.state.settings.SortMode = 9;
+  c.state.settings.SortMode = static_cast<SortKey>(9);
   GetParam().click(c.state, c.ui);
   EXPECT_EQ(c.state.settings.SortMode, GetParam().mode);
   EXPECT_EQ(c.Stored().SortMode, GetParam().mode);
@@ -75,15 +75,15 @@ TEST_P(SortModeMenuTest, ChecksTheItemStoresTheModeAndRescans) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Items, SortModeMenuTest,
-                         testing::Values(ModeCase{"ファイル名順", FNameMenuClick, SortByName, Ctl::FNameMenu},
-                                         ModeCase{"日付時間順", TimeMenuClick, SortByFileTime, Ctl::TimeMenu},
-                                         ModeCase{"Exif日時順", ExifMenuClick, SortByExifDate, Ctl::ExifMenu}));
+                         testing::Values(ModeCase{"ファイル名順", FNameMenuClick, SortKey::Name, Ctl::FNameMenu},
+                                         ModeCase{"日付時間順", TimeMenuClick, SortKey::FileTime, Ctl::TimeMenu},
+                                         ModeCase{"Exif日時順", ExifMenuClick, SortKey::ExifDate, Ctl::ExifMenu}));
 
 TEST(SortCommands, FromTheRightShowsRAtPanelWidthMinusFourteen) {
   Commands c;
   NarabiRightMenuClick(c.state, c.ui, kFolderPanelWidth800);
-  EXPECT_EQ(c.state.settings.SortDirection, -1);
-  EXPECT_EQ(c.Stored().SortDirection, -1);
+  EXPECT_EQ(c.state.settings.SortDirection, SortOrder::FromRight);
+  EXPECT_EQ(c.Stored().SortDirection, SortOrder::FromRight);
   EXPECT_TRUE(c.ui.checked[Ctl::NarabiRightMenu]);
   EXPECT_FALSE(c.ui.checked[Ctl::NarabiLeftMenu]);
   EXPECT_EQ(c.ui.Text(Ctl::NarabikaeLbl), "Ｒ");
@@ -96,9 +96,9 @@ TEST(SortCommands, FromTheRightShowsRAtPanelWidthMinusFourteen) {
 
 TEST(SortCommands, FromTheLeftShowsLAtPanelWidthMinusThirteen) {
   Commands c;
-  c.state.settings.SortDirection = -1;
+  c.state.settings.SortDirection = SortOrder::FromRight;
   NarabiLeftMenuClick(c.state, c.ui, kFolderPanelWidth800);
-  EXPECT_EQ(c.state.settings.SortDirection, 1);
+  EXPECT_EQ(c.state.settings.SortDirection, SortOrder::FromLeft);
   EXPECT_TRUE(c.ui.checked[Ctl::NarabiLeftMenu]);
   EXPECT_FALSE(c.ui.checked[Ctl::NarabiRightMenu]);
   EXPECT_EQ(c.ui.Text(Ctl::NarabikaeLbl), "Ｌ");
@@ -112,10 +112,10 @@ TEST(SortCommands, FromTheLeftShowsLAtPanelWidthMinusThirteen) {
 TEST(SortCommands, TheLabelFlipsTheDirection) {
   Commands c;
   NarabikaeLblMouseDown(c.state, c.ui, 150);
-  EXPECT_EQ(c.state.settings.SortDirection, -1);
+  EXPECT_EQ(c.state.settings.SortDirection, SortOrder::FromRight);
   EXPECT_EQ(c.ui.lefts[Ctl::NarabikaeLbl], 136);
   NarabikaeLblMouseDown(c.state, c.ui, 150);
-  EXPECT_EQ(c.state.settings.SortDirection, 1);
+  EXPECT_EQ(c.state.settings.SortDirection, SortOrder::FromLeft);
   EXPECT_EQ(c.ui.lefts[Ctl::NarabikaeLbl], 137);
   EXPECT_EQ(c.paints.size(), 2u);
 }
@@ -125,7 +125,7 @@ TEST(SortCommands, DuringASlideShowTheLabelOnlyStopsIt) {
   c.state.SlideShowActive = true;
   NarabikaeLblMouseDown(c.state, c.ui, kFolderPanelWidth800);
   EXPECT_EQ(c.slide_stops, 1);
-  EXPECT_EQ(c.state.settings.SortDirection, 1);
+  EXPECT_EQ(c.state.settings.SortDirection, SortOrder::FromLeft);
   EXPECT_TRUE(c.paints.empty());
 }
 
@@ -136,8 +136,8 @@ TEST(SortCommands, NothingHappensWhileAnOperationRuns) {
   ExifMenuClick(c.state, c.ui);
   NarabiRightMenuClick(c.state, c.ui, kFolderPanelWidth800);
   NarabikaeLblMouseDown(c.state, c.ui, kFolderPanelWidth800);
-  EXPECT_EQ(c.state.settings.SortDirection, 1);
-  EXPECT_EQ(c.state.settings.SortMode, SortByName);
+  EXPECT_EQ(c.state.settings.SortDirection, SortOrder::FromLeft);
+  EXPECT_EQ(c.state.settings.SortMode, SortKey::Name);
   EXPECT_TRUE(c.ui.checked.empty());
   EXPECT_TRUE(c.paints.empty());
   EXPECT_FALSE(IsRegularFile(c.state.folders.SettingsFile()));
@@ -154,8 +154,8 @@ TEST(SortCommands, WithoutASlotTheStripPositionIsNotStored) {
 
 TEST(SortCommands, TheStoredSettingsSetTheMenusAtStartUp) {
   Commands c;
-  c.state.settings.SortMode = SortByExifDate;
-  c.state.settings.SortDirection = -1;
+  c.state.settings.SortMode = SortKey::ExifDate;
+  c.state.settings.SortDirection = SortOrder::FromRight;
   ShowSortMode(c.state, c.ui);
   ShowSortDirection(c.state, c.ui, kFolderPanelWidth800);
   EXPECT_TRUE(c.ui.checked[Ctl::ExifMenu]);

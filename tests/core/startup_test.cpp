@@ -80,7 +80,7 @@ TEST(Startup, ExistingSettingsAreReadAndNotAFirstRun) {
   Settings stored;
   stored.WindowLeft = 7;
   stored.SlotFolder[2] = "/photos";
-  stored.QualityMode = 1;
+  stored.QualityMode = QualityModeKind::HighSpeed;
   SaveSettings(JoinPath(env.ExecutableFolder, "Lumetta-ini.dat"), stored);
 
   AppState state;

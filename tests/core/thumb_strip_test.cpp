@@ -16,11 +16,12 @@ namespace {
 
 using testing_support::FakeUi;
 
-// A list of count photos p1.jpg, p2.jpg, ... with no files behind them:
-// the strip's own logic needs only the names.
+// A list of count photos p1.jpg, p2.jpg, ... with no files behind them,
+// ordered from the left (direction 1) or the right (-1); the strip's own
+// logic needs only the names.
 struct StripFixture {
   explicit StripFixture(std::int32_t count, std::int32_t direction = 1) : state(std::make_unique<AppState>()) {
-    state->settings.SortDirection = direction;
+    state->settings.SortDirection = static_cast<SortOrder>(direction);
     for (std::int32_t i = 1; i <= count; ++i) state->photos[i].Name = "p" + std::to_string(i) + ".jpg";
     state->photos.PhotoCount = count;
     state->StripPos = direction == 1 ? 1 : count;
@@ -231,7 +232,7 @@ TEST(NextPhoto, StopsAtTheLastPhoto) {
 
 TEST(NextPhoto, StepsOverAWholeSetOfPanesUnlessShiftIsHeld) {
   StripFixture f(10);
-  f.state->PanoramaMode = 3;
+  f.state->PanoramaMode = PanoramaKind::Four;
   f.Show(1);
   NextPhoto(*f.state, f.ui, false);
   EXPECT_EQ(f.state->StripPos, 5);
@@ -250,7 +251,7 @@ TEST(PreviousPhoto, MirrorsTheNextPhoto) {
   PreviousPhoto(*f.state, f.ui, false);
   EXPECT_EQ(f.state->StripPos, 3);
   f.Show(3);
-  f.state->PanoramaMode = 1;
+  f.state->PanoramaMode = PanoramaKind::Pair;
   PreviousPhoto(*f.state, f.ui, false);
   EXPECT_EQ(f.state->StripPos, 1);
   f.Show(1);
@@ -263,7 +264,7 @@ TEST(NextPhoto, FromTheRightInPanoramaModeComparesWithTheLeftmostPane) {
   // Right to left, the panes of StripPos 6 in two-photo mode show 6 and 5;
   // the photo on show (pane 1) is 5.
   StripFixture f(10, -1);
-  f.state->PanoramaMode = 1;
+  f.state->PanoramaMode = PanoramaKind::Pair;
   f.state->StripPos = 6;
   f.Show(5);
   NextPhoto(*f.state, f.ui, false);
@@ -343,7 +344,7 @@ class WideKeys : public ::testing::TestWithParam<WideKeyCase> {};
 
 TEST_P(WideKeys, MapToTheStripsCommands) {
   const WideKeyCase& c = GetParam();
-  EXPECT_EQ(MapWideKey(c.key, c.shift, c.ctrl, c.direction), c.command);
+  EXPECT_EQ(MapWideKey(c.key, c.shift, c.ctrl, static_cast<SortOrder>(c.direction)), c.command);
 }
 
 using W = WideKeyCommand;

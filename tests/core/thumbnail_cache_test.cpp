@@ -199,7 +199,7 @@ TEST(ThumbnailMenuClick, InPanoramaModeDropsEveryPanesThumbnail) {
   for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) f.Photo(name, Uniform(160, 120, kWhite));
   f.Scan();
   for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) f.Load(name);
-  f.state->PanoramaMode = 1;
+  f.state->PanoramaMode = PanoramaKind::Pair;
   f.state->current = PhotoRecord{"a.bmp", f.folder, 1, 1, {}};
   f.state->Panes[1] = f.state->current;
   f.state->Panes[2] = PhotoRecord{"b.bmp", f.folder, 1, 2, {}};

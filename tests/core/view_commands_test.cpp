@@ -72,7 +72,7 @@ TEST(ZoomStepDown, SetsTheRedoFlagForTheRenderThatClearsIt) {
   f.state.view.ShownHeight = 1000;
   bool redo_seen = false;
   f.state.view.hooks.ClearHistogram = [&] { redo_seen = redo_seen || f.state.view.Redo; };
-  f.state.settings.QualityMode = 1;
+  f.state.settings.QualityMode = QualityModeKind::HighSpeed;
   ZoomStepDown(f.state, f.ui);
   EXPECT_EQ(f.state.view.ZoomPercent, 200);
   EXPECT_TRUE(redo_seen);
@@ -140,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PanoramaEditGuard, RefusesZoomsAndTurnsInPanoramaMode) {
   Shown f;
-  f.state.PanoramaMode = 3;
+  f.state.PanoramaMode = PanoramaKind::Four;
   f.ui.repaints.clear();
   for (auto command : {ZoomStepUp, ZoomStepDown, ZoomFineUp, ZoomFineDown, TurnRight, TurnLeft}) {
     f.ui.boxes.clear();
@@ -256,7 +256,7 @@ TEST(ResetAllEdits, ExplainsItselfWithoutAPhotoAndInPanoramaMode) {
   const Lines help = {"このメニューは、現在表示されている写真の", "回転・明るさ・シャープネスなど全ての編集を",
                       "解除して表示しなおします。"};
   Shown f;
-  f.state.PanoramaMode = 1;
+  f.state.PanoramaMode = PanoramaKind::Pair;
   ResetAllEdits(f.state, f.ui);
   Lines panorama = help;
   panorama.push_back("パノラマモード時には、使用できません。");
@@ -273,17 +273,17 @@ TEST(SetQualityMode, StoresTheSettingAndRendersAgain) {
   SetZoomValue(f.state, 100);
   RenderZoom(f.state, f.ui, false);
   f.calls.clear();
-  SetQualityMode(f.state, f.ui, 1);
-  EXPECT_EQ(f.state.settings.QualityMode, 1);
+  SetQualityMode(f.state, f.ui, QualityModeKind::HighSpeed);
+  EXPECT_EQ(f.state.settings.QualityMode, QualityModeKind::HighSpeed);
   EXPECT_TRUE(f.ui.checked[Ctl::KousokuMenu]);
   EXPECT_FALSE(f.ui.checked[Ctl::KougashitsuMenu]);
-  EXPECT_EQ(LoadSettings(f.state.folders.SettingsFile()).QualityMode, 1);
+  EXPECT_EQ(LoadSettings(f.state.folders.SettingsFile()).QualityMode, QualityModeKind::HighSpeed);
   EXPECT_EQ(f.ui.Text(Ctl::GashitsuModeLbl), "【高速】");
   EXPECT_EQ(f.ui.colours[Ctl::SharpLbl], 0x808080u);
   EXPECT_TRUE(f.state.current.Edits.ZoomMode);
   EXPECT_EQ(f.calls, (std::vector<std::string>{"clear histogram", "redraw comments"}));
   ToggleQualityMode(f.state, f.ui);
-  EXPECT_EQ(f.state.settings.QualityMode, 0);
+  EXPECT_EQ(f.state.settings.QualityMode, QualityModeKind::HighQuality);
   EXPECT_EQ(f.ui.Text(Ctl::GashitsuModeLbl), "【高画質】");
 }
 
@@ -291,7 +291,7 @@ TEST(UpdateModeLabels, UsesTheCompactLabelInTheSixHundredFortyLayout) {
   AppState state;
   testing_support::FakeUi ui;
   state.settings.SizeMode = 2;
-  state.settings.QualityMode = 1;
+  state.settings.QualityMode = QualityModeKind::HighSpeed;
   UpdateModeLabels(state, ui);
   EXPECT_EQ(ui.Text(Ctl::GashitsuModeSLbl), "S");
   EXPECT_EQ(ui.lefts[Ctl::GashitsuModeSLbl], 130);
@@ -358,12 +358,12 @@ TEST(ViewDoubleClick, InReversedPanoramaTheLeftHalfShowsTheSecondPhoto) {
   dir.Write("photos/b.jpg");
   Shown f;
   f.state.PhotoExtensions = BuildPhotoExtensions({});
-  f.state.PanoramaMode = 2;
+  f.state.PanoramaMode = PanoramaKind::PairReversed;
   f.state.Panes[1] = PhotoRecord{"a.jpg", folder, 0, 1, {}};
   f.state.Panes[2] = PhotoRecord{"b.jpg", folder, 0, 2, {}};
   f.calls.clear();
   ViewDoubleClick(f.state, f.ui, 10, 10);
-  EXPECT_EQ(f.state.PanoramaMode, 0);
+  EXPECT_EQ(f.state.PanoramaMode, PanoramaKind::None);
   EXPECT_TRUE(f.ui.checked[Ctl::NoPanoramicMenu]);
   EXPECT_EQ(f.state.CurrentFolder, folder);
   EXPECT_EQ(f.calls.back(), "show photo 2");
@@ -371,10 +371,10 @@ TEST(ViewDoubleClick, InReversedPanoramaTheLeftHalfShowsTheSecondPhoto) {
 
 TEST(ViewDoubleClick, InFourPanesTheLowerRightIsTheFourthPhoto) {
   Shown f;
-  f.state.PanoramaMode = 3;
+  f.state.PanoramaMode = PanoramaKind::Four;
   // Pane 4 is empty: nothing happens.
   ViewDoubleClick(f.state, f.ui, 50, 40);
-  EXPECT_EQ(f.state.PanoramaMode, 3);
+  EXPECT_EQ(f.state.PanoramaMode, PanoramaKind::Four);
 }
 
 TEST(ViewDrag, MovesTheZoomWindowWithinThePhoto) {
@@ -433,7 +433,7 @@ TEST(ViewMouse, SetsTheCursorByMode) {
   f.state.current.Edits.ZoomMode = true;
   ViewMouseMove(f.state, f.ui, 3, 4);
   EXPECT_EQ(f.ui.view_cursor, CursorKind::SizeAll);
-  f.state.PanoramaMode = 1;
+  f.state.PanoramaMode = PanoramaKind::Pair;
   ViewMouseMove(f.state, f.ui, 3, 4);
   EXPECT_EQ(f.ui.view_cursor, CursorKind::Hand);
 }
@@ -463,7 +463,7 @@ TEST(LeaveZoom, ReturnsToTheFittedView) {
 
 TEST(LeaveZoom, EndsPanoramaModeAndShowsThePhotoAlone) {
   Shown f;
-  f.state.PanoramaMode = 1;
+  f.state.PanoramaMode = PanoramaKind::Pair;
   f.state.StripPos = 7;
   bool ready_during = true;
   f.state.hooks.ShowPhoto = [&](std::int32_t position, std::int32_t) {
@@ -471,7 +471,7 @@ TEST(LeaveZoom, EndsPanoramaModeAndShowsThePhotoAlone) {
     f.calls.push_back("show photo " + std::to_string(position));
   };
   LeaveZoom(f.state, f.ui);
-  EXPECT_EQ(f.state.PanoramaMode, 0);
+  EXPECT_EQ(f.state.PanoramaMode, PanoramaKind::None);
   EXPECT_TRUE(f.ui.checked[Ctl::NoPanoramicMenu]);
   EXPECT_EQ(f.ui.Text(Ctl::JoutaiLbl), "【パノラマ解除中】");
   EXPECT_EQ(f.calls.back(), "show photo 7");
@@ -486,7 +486,7 @@ TEST(NumericZoom, ExplainsItselfWithoutAPhotoAndInPanoramaMode) {
     opened = true;
     return std::nullopt;
   };
-  f.state.PanoramaMode = 1;
+  f.state.PanoramaMode = PanoramaKind::Pair;
   NumericZoomClick(f.state, f.ui, dialog);
   EXPECT_EQ(f.ui.LastLines().size(), 5u);
   EXPECT_EQ(f.ui.LastLines()[2], "現在パノラマモードですので表示倍率の変更はできません。");

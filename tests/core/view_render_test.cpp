@@ -68,14 +68,14 @@ TEST(RenderView, ShowsTheHistogramOnlyWhenItIsAutomatic) {
   RenderView(f.state, f.ui, false);
   EXPECT_EQ(f.calls, (std::vector<std::string>{"show histogram"}));
   f.calls.clear();
-  f.state.settings.QualityMode = 1;
+  f.state.settings.QualityMode = QualityModeKind::HighSpeed;
   RenderView(f.state, f.ui, false);
   EXPECT_EQ(f.calls, (std::vector<std::string>{"clear histogram"}));
 }
 
 TEST(RenderView, InPanoramaModeHandsOverToThePanes) {
   ViewFixture f(SolidImage(80, 60, kGrey));
-  f.state.PanoramaMode = 1;
+  f.state.PanoramaMode = PanoramaKind::Pair;
   RenderView(f.state, f.ui, true);
   EXPECT_EQ(f.calls, (std::vector<std::string>{"show photo 0"}));
   EXPECT_TRUE(f.ui.repaints.empty());
@@ -84,7 +84,7 @@ TEST(RenderView, InPanoramaModeHandsOverToThePanes) {
 TEST(RenderView, ThePanoramaTextsComeWithTheFirstPane) {
   ViewFixture f(SolidImage(80, 60, kGrey), 32, 48);
   SizeImage24(f.state.ViewPicture, 64, 48);
-  f.state.PanoramaMode = 1;
+  f.state.PanoramaMode = PanoramaKind::Pair;
   f.state.view.PaneLeft = 32;
   RenderView(f.state, f.ui, false);
   EXPECT_TRUE(f.ui.texts.empty());
@@ -114,7 +114,7 @@ TEST(RenderTarget, PrefersSlideShowThenFullScreenThenPreview) {
 
 struct ConstantCase {
   const char* name;
-  std::int32_t quality;
+  QualityModeKind quality;
   std::int32_t rotation;
   bool fill;
   std::int32_t photo_w, photo_h, view_w, view_h;
@@ -143,7 +143,7 @@ TEST_P(ConstantPhoto, StaysConstantApartFromTheEffect) {
     // Only the high-quality mode shows an effect; chrome works through the
     // values, the others after them.
     Rgb shown = kGrey;
-    if (c.quality == 0 && effect != 0) {
+    if (c.quality == QualityModeKind::HighQuality && effect != 0) {
       const std::int32_t k = EffectiveContrast(256, effect);
       const double divisor = ContrastDivisorOf(k);
       shown = ApplyEffect(
@@ -164,18 +164,18 @@ TEST_P(ConstantPhoto, StaysConstantApartFromTheEffect) {
 
 INSTANTIATE_TEST_SUITE_P(
     Renders, ConstantPhoto,
-    ::testing::Values(ConstantCase{"quality_fit", 0, 0, false, 150, 100, 64, 48, 0},
-                      ConstantCase{"quality_fill_turned", 0, 1, true, 150, 100, 64, 48, 0},
-                      ConstantCase{"quality_doubled_grid", 0, 2, false, 90, 70, 64, 48, 0},
-                      ConstantCase{"quality_small_photo", 0, -1, false, 30, 20, 64, 48, 0},
-                      ConstantCase{"quality_zoom_out", 0, 1, false, 150, 100, 64, 48, 33},
-                      ConstantCase{"quality_zoom_80", 0, 0, false, 150, 100, 64, 48, 80},
-                      ConstantCase{"quality_zoom_300", 0, 2, false, 30, 20, 64, 48, 300},
-                      ConstantCase{"quality_zoom_1600", 0, -1, false, 10, 8, 64, 48, 1600},
-                      ConstantCase{"speed_fit", 1, 0, false, 150, 100, 64, 48, 0},
-                      ConstantCase{"speed_fill_turned", 1, -1, true, 150, 100, 64, 48, 0},
-                      ConstantCase{"speed_zoom_turned", 1, 1, false, 150, 100, 64, 48, 200},
-                      ConstantCase{"speed_zoom_800", 1, 0, false, 10, 8, 64, 48, 800}),
+    ::testing::Values(ConstantCase{"quality_fit", QualityModeKind::HighQuality, 0, false, 150, 100, 64, 48, 0},
+                      ConstantCase{"quality_fill_turned", QualityModeKind::HighQuality, 1, true, 150, 100, 64, 48, 0},
+                      ConstantCase{"quality_doubled_grid", QualityModeKind::HighQuality, 2, false, 90, 70, 64, 48, 0},
+                      ConstantCase{"quality_small_photo", QualityModeKind::HighQuality, -1, false, 30, 20, 64, 48, 0},
+                      ConstantCase{"quality_zoom_out", QualityModeKind::HighQuality, 1, false, 150, 100, 64, 48, 33},
+                      ConstantCase{"quality_zoom_80", QualityModeKind::HighQuality, 0, false, 150, 100, 64, 48, 80},
+                      ConstantCase{"quality_zoom_300", QualityModeKind::HighQuality, 2, false, 30, 20, 64, 48, 300},
+                      ConstantCase{"quality_zoom_1600", QualityModeKind::HighQuality, -1, false, 10, 8, 64, 48, 1600},
+                      ConstantCase{"speed_fit", QualityModeKind::HighSpeed, 0, false, 150, 100, 64, 48, 0},
+                      ConstantCase{"speed_fill_turned", QualityModeKind::HighSpeed, -1, true, 150, 100, 64, 48, 0},
+                      ConstantCase{"speed_zoom_turned", QualityModeKind::HighSpeed, 1, false, 150, 100, 64, 48, 200},
+                      ConstantCase{"speed_zoom_800", QualityModeKind::HighSpeed, 0, false, 10, 8, 64, 48, 800}),
     [](const ::testing::TestParamInfo<ConstantCase>& info) { return std::string(info.param.name); });
 
 TEST(RenderView, HighSpeedFillStretchesAnUnturnedPhotoAndCropsATurnedOne) {
@@ -186,7 +186,7 @@ TEST(RenderView, HighSpeedFillStretchesAnUnturnedPhotoAndCropsATurnedOne) {
     return kGrey;
   };
   ViewFixture f(MakeImage(150, 100, marked), 60, 45);
-  f.state.settings.QualityMode = 1;
+  f.state.settings.QualityMode = QualityModeKind::HighSpeed;
   f.state.view.FillView = true;
   RenderView(f.state, f.ui, false);
   EXPECT_EQ(PixelAt(f.state.ViewPicture, 0, 0), (Rgb{255, 0, 0}));
@@ -202,7 +202,7 @@ TEST(RenderView, HighSpeedFillStretchesAnUnturnedPhotoAndCropsATurnedOne) {
 
 TEST(RenderView, HighSpeedShowsChromeWithNeutralValuesUnadjusted) {
   ViewFixture f(SolidImage(80, 60, kGrey));
-  f.state.settings.QualityMode = 1;
+  f.state.settings.QualityMode = QualityModeKind::HighSpeed;
   f.state.settings.GlobalEffect = 1;
   RenderView(f.state, f.ui, false);
   EXPECT_EQ(PixelAt(f.state.ViewPicture, 30, 20), kGrey);
@@ -237,7 +237,7 @@ TEST(RenderView, SharpensInHighQualityOnly) {
   RenderView(f.state, f.ui, false);
   EXPECT_EQ(PixelAt(f.state.ViewPicture, 39, 10), (Rgb{16, 16, 16}));  // 60 - (40 + 4)
   EXPECT_EQ(PixelAt(f.state.view.ViewImage, 39, 10), (Rgb{60, 60, 60}));    // composed, before sharpening
-  f.state.settings.QualityMode = 1;
+  f.state.settings.QualityMode = QualityModeKind::HighSpeed;
   RenderView(f.state, f.ui, false);
   EXPECT_EQ(PixelAt(f.state.ViewPicture, 39, 10), (Rgb{60, 60, 60}));
 }
@@ -342,7 +342,7 @@ TEST(ShowZoomWindow, CentresAZoomSmallerThanTheViewOnBlack) {
 
 TEST(RenderZoom, HighSpeedReducesLargeZoomsByTheDivisor) {
   ViewFixture f(NoiseImage(20, 10, 12));
-  f.state.settings.QualityMode = 1;
+  f.state.settings.QualityMode = QualityModeKind::HighSpeed;
   SetZoomValue(f.state, 1600);
   f.state.current.Edits.Rotation = 1;
   RenderZoom(f.state, f.ui, false);

@@ -58,13 +58,13 @@ class MainMenusTest : public QObject {
 
     from_right->trigger();
     QVERIFY(from_right->isChecked());
-    QCOMPARE(app.State().settings.SortDirection, -1);
+    QCOMPARE(app.State().settings.SortDirection, SortOrder::FromRight);
     QCOMPARE(StripNames(app.State()), QStringList({"c.jpg", "b.jpg", "A.jpg"}));
     QCOMPARE(app.State().StripPos, 3);
     auto* label = app.MainForm().findChild<QLabel*>("NarabikaeLbl");
     QCOMPARE(label->text(), QString("Ｒ"));
     QCOMPARE(label->x(), app.MainForm().Panels().FolderPnl->width() - 14);
-    QCOMPARE(LoadSettings(app.State().folders.SettingsFile()).SortDirection, -1);
+    QCOMPARE(LoadSettings(app.State().folders.SettingsFile()).SortDirection, SortOrder::FromRight);
   }
 
   void viewPopupOffersTheBuiltCommands() {

@@ -105,7 +105,7 @@ class PhotoDisplayTest : public QObject {
     QAction* two = MenuItem(app, "パノラマ（２枚）表示");
     QVERIFY(two != nullptr);
     two->trigger();
-    QCOMPARE(app.State().PanoramaMode, 1);
+    QCOMPARE(app.State().PanoramaMode, PanoramaKind::Pair);
     QVERIFY(two->isChecked());
     QCOMPARE(QString::fromStdString(app.State().Panes[2].Name), QString("Nikon_D70.jpg"));
     QCOMPARE(LabelText(app, "FileNameLbl"), QString("【パノラマモード】"));
@@ -118,7 +118,7 @@ class PhotoDisplayTest : public QObject {
     auto* joutai = app.MainForm().findChild<QLabel*>("JoutaiLbl");
     QVERIFY(joutai != nullptr);
     QTest::mouseClick(joutai, Qt::LeftButton);
-    QCOMPARE(app.State().PanoramaMode, 0);
+    QCOMPARE(app.State().PanoramaMode, PanoramaKind::None);
     QVERIFY(MenuItem(app, "ノーマル（１枚）表示")->isChecked());
     QCOMPARE(LabelText(app, "SizeLbl"), QString("100x68"));
   }

@@ -86,7 +86,7 @@ void TrashEditedFile(AppState& state, UserInterface& ui, std::int32_t step, cons
 
 void FollowMissingSource(AppState& state, UserInterface& ui, std::int32_t position, std::int32_t step,
                          const std::string& edited_path, const std::string& source_path) {
-  if (!IsRegularFile(edited_path) || state.SlideShowActive || state.PanoramaMode != 0) {
+  if (!IsRegularFile(edited_path) || state.SlideShowActive || state.InPanorama()) {
     ShowReadError(state, ui, position, false);
     return;
   }

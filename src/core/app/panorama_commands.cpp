@@ -10,17 +10,18 @@ namespace lumetta {
 
 namespace {
 
-Ctl MenuOf(std::int32_t mode) {
+Ctl MenuOf(PanoramaKind mode) {
   switch (mode) {
-    case 1:
+    case PanoramaKind::Pair:
       return Ctl::PanoramicMenu;
-    case 2:
+    case PanoramaKind::PairReversed:
       return Ctl::PanoramicRLMenu;
-    case 3:
+    case PanoramaKind::Four:
       return Ctl::Panoramic4Menu;
-    default:
-      return Ctl::NoPanoramicMenu;
+    case PanoramaKind::None:
+      break;
   }
+  return Ctl::NoPanoramicMenu;
 }
 
 void ShowSelectedPhoto(AppState& state, UserInterface& ui) {
@@ -30,7 +31,7 @@ void ShowSelectedPhoto(AppState& state, UserInterface& ui) {
 
 }  // namespace
 
-void SetPanoramaMode(AppState& state, UserInterface& ui, std::int32_t mode) {
+void SetPanoramaMode(AppState& state, UserInterface& ui, PanoramaKind mode) {
   if (!state.UiReady) return;
   ui.SetChecked(MenuOf(mode), true);
   state.PanoramaMode = mode;
@@ -43,8 +44,8 @@ void JoutaiLblMouseDown(AppState& state, UserInterface& ui) {
     return;
   }
   if (!state.UiReady) return;
-  if (state.PanoramaMode != 0) {
-    state.PanoramaMode = 0;
+  if (state.InPanorama()) {
+    state.PanoramaMode = PanoramaKind::None;
     ui.SetChecked(Ctl::NoPanoramicMenu, true);
     if (!state.PhotoShown()) {
       ui.SetText(Ctl::JoutaiLbl, "【写真未表示】");
@@ -52,7 +53,7 @@ void JoutaiLblMouseDown(AppState& state, UserInterface& ui) {
     }
     ui.SetText(Ctl::JoutaiLbl, "【パノラマ解除中】");
   } else {
-    state.PanoramaMode = 1;
+    state.PanoramaMode = PanoramaKind::Pair;
     ui.SetChecked(Ctl::PanoramicMenu, true);
     ui.SetText(Ctl::JoutaiLbl, "【パノラマモード】");
     if (!state.PhotoShown()) return;

@@ -30,10 +30,10 @@ class PaneSizeGuard {
   PaneSizeGuard(const PaneSizeGuard&) = delete;
   PaneSizeGuard& operator=(const PaneSizeGuard&) = delete;
 
-  void UsePaneSize(std::int32_t panorama_mode) {
-    if (panorama_mode == 0) return;
+  void UsePaneSize(PanoramaKind panorama_mode) {
+    if (panorama_mode == PanoramaKind::None) return;
     view_.ViewWidth = width_ / 2;
-    if (panorama_mode == 3) view_.ViewHeight = height_ / 2;
+    if (panorama_mode == PanoramaKind::Four) view_.ViewHeight = height_ / 2;
   }
 
   // Runs work with the whole view's size, then returns to the pane's.
@@ -105,7 +105,7 @@ void Render(AppState& state, UserInterface& ui) {
 void PlacePane(AppState& state, std::int32_t p) {
   ViewState& v = state.view;
   std::int32_t left = ((p - 1) % 2) * v.ViewWidth;
-  if (state.PanoramaMode == 2) left = left == 0 ? v.ViewWidth : 0;
+  if (state.PanoramaMode == PanoramaKind::PairReversed) left = left == 0 ? v.ViewWidth : 0;
   v.PaneLeft = left;
   v.PaneTop = ((p - 1) / 2) * v.ViewHeight;
 }
@@ -113,7 +113,7 @@ void PlacePane(AppState& state, std::int32_t p) {
 // The labels of the photo about to be decoded, shown at once so that they
 // stand while the decoder runs.
 void ShowLoadingLabels(AppState& state, UserInterface& ui, const std::string& listed_name) {
-  if (state.PanoramaMode != 0) {
+  if (state.InPanorama()) {
     ui.SetText(Ctl::FileNameLbl, "【パノラマモード】");
   } else {
     ShowPhotoNames(ui, listed_name);
@@ -127,7 +127,7 @@ void ShowLoadingLabels(AppState& state, UserInterface& ui, const std::string& li
 // Fills the panes from position on (or from Panes for position 0). Returns
 // when the panes are done or the showing has ended early.
 void FillPanes(AppState& state, UserInterface& ui, std::int32_t position, std::int32_t step, PaneSizeGuard& size) {
-  const bool panorama = state.PanoramaMode != 0;
+  const bool panorama = state.InPanorama();
   const std::int32_t pane_count = PaneCountOf(state.PanoramaMode);
   const std::int32_t first = step == 1 ? 1 : pane_count;
   for (std::int32_t p = first; p >= 1 && p <= pane_count; p += step) {
@@ -217,7 +217,7 @@ void ShowPhoto(AppState& state, UserInterface& ui, std::int32_t position, std::i
     busy.emplace(ui);
     ResetInfoPanel(state, ui);
   }
-  const bool panorama = state.PanoramaMode != 0;
+  const bool panorama = state.InPanorama();
   if (panorama) {
     CallHook(state.view.hooks.HideComments);
     RenderTarget(state).Fill(0, 0, 0);

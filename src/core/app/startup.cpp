@@ -84,7 +84,7 @@ void CreateMainState(AppState& state, const StartupEnvironment& env, UserInterfa
   state.OpenFolder.clear();
   state.FullScreenActive = false;
   state.SlideShowActive = false;
-  state.PanoramaMode = 0;
+  state.PanoramaMode = PanoramaKind::None;
   state.EditsDirty = false;
 }
 

@@ -106,7 +106,7 @@ void ScanFolder(AppState& state, UserInterface& ui) {
     }
     SortPhotoList(state);
   }
-  state.StripPos = state.settings.SortDirection == 1 ? 1 : photos.PhotoCount;
+  state.StripPos = state.settings.SortDirection == SortOrder::FromLeft ? 1 : photos.PhotoCount;
 }
 
 }  // namespace lumetta

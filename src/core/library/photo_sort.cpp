@@ -34,7 +34,7 @@ std::vector<std::string> ExifKeys(const AppState& state) {
 
 }  // namespace
 
-std::int32_t SortStep(const AppState& state) { return state.settings.SortDirection == 1 ? 1 : -1; }
+std::int32_t SortStep(const AppState& state) { return state.settings.SortDirection == SortOrder::FromLeft ? 1 : -1; }
 
 std::int32_t FindPhotoPosition(const PhotoList& photos, std::string_view name) {
   for (std::int32_t i = 1; i <= photos.PhotoCount; ++i) {
@@ -52,8 +52,8 @@ void SortPhotoList(AppState& state) {
   PhotoList& photos = state.photos;
   const auto count = static_cast<std::size_t>(photos.PhotoCount);
   if (count >= 2) {
-    const std::uint8_t mode = state.settings.SortMode;
-    const bool ascending = state.settings.SortDirection == 1;
+    const SortKey mode = state.settings.SortMode;
+    const bool ascending = state.settings.SortDirection == SortOrder::FromLeft;
 
     std::vector<std::string_view> names;
     names.reserve(count);
@@ -61,10 +61,10 @@ void SortPhotoList(AppState& state) {
     const NameSortKeys name_keys(names);
 
     std::vector<std::string> date_keys;
-    if (mode == SortByFileTime) {
+    if (mode == SortKey::FileTime) {
       date_keys.reserve(count);
       for (std::size_t i = 1; i <= count; ++i) date_keys.push_back(photos.entries[i].FileDate);
-    } else if (mode == SortByExifDate) {
+    } else if (mode == SortKey::ExifDate) {
       date_keys = ExifKeys(state);
     }
     const bool by_key = !date_keys.empty();

@@ -10,12 +10,10 @@ namespace lumetta {
 struct AppState;
 struct PhotoList;
 
-enum SortModeValue : std::uint8_t { SortByName = 1, SortByFileTime = 2, SortByExifDate = 3 };
-
 // Sorts entries 1..PhotoCount by the settings' SortMode and SortDirection
-// (any mode other than 2 and 3 sorts by name; any direction other than 1
-// descends), then finds the current photo again. Equal entries keep their
-// order; only Name and FileDate move.
+// (any mode other than FileTime and ExifDate sorts by name; any direction
+// other than FromLeft descends), then finds the current photo again. Equal
+// entries keep their order; only Name and FileDate move.
 void SortPhotoList(AppState& state);
 
 // The 1-based position of the first entry named name ignoring case; 0 when

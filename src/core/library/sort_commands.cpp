@@ -24,7 +24,7 @@ void Reorder(AppState& state, UserInterface& ui) {
   CallHook(state.hooks.PaintStrip, 1, true);
 }
 
-void SetSortMode(AppState& state, UserInterface& ui, std::uint8_t mode) {
+void SetSortMode(AppState& state, UserInterface& ui, SortKey mode) {
   if (!state.UiReady) return;
   state.settings.SortMode = mode;
   ShowSortMode(state, ui);
@@ -39,14 +39,14 @@ void ApplySortDirection(AppState& state, UserInterface& ui, std::int32_t folder_
 }  // namespace
 
 void ShowSortMode(const AppState& state, UserInterface& ui) {
-  const std::uint8_t mode = state.settings.SortMode;
-  ui.SetChecked(Ctl::FNameMenu, mode != SortByFileTime && mode != SortByExifDate);
-  ui.SetChecked(Ctl::TimeMenu, mode == SortByFileTime);
-  ui.SetChecked(Ctl::ExifMenu, mode == SortByExifDate);
+  const SortKey mode = state.settings.SortMode;
+  ui.SetChecked(Ctl::FNameMenu, mode != SortKey::FileTime && mode != SortKey::ExifDate);
+  ui.SetChecked(Ctl::TimeMenu, mode == SortKey::FileTime);
+  ui.SetChecked(Ctl::ExifMenu, mode == SortKey::ExifDate);
 }
 
 void ShowSortDirection(const AppState& state, UserInterface& ui, std::int32_t folder_panel_width) {
-  const bool from_right = state.settings.SortDirection == -1;
+  const bool from_right = state.settings.SortDirection == SortOrder::FromRight;
   ui.SetChecked(Ctl::NarabiRightMenu, from_right);
   ui.SetChecked(Ctl::NarabiLeftMenu, !from_right);
   ui.SetText(Ctl::NarabikaeLbl, from_right ? "Ｒ" : "Ｌ");
@@ -54,19 +54,19 @@ void ShowSortDirection(const AppState& state, UserInterface& ui, std::int32_t fo
   ui.SetHint(Ctl::NarabikaeLbl, kNarabikaeHint);
 }
 
-void FNameMenuClick(AppState& state, UserInterface& ui) { SetSortMode(state, ui, SortByName); }
-void TimeMenuClick(AppState& state, UserInterface& ui) { SetSortMode(state, ui, SortByFileTime); }
-void ExifMenuClick(AppState& state, UserInterface& ui) { SetSortMode(state, ui, SortByExifDate); }
+void FNameMenuClick(AppState& state, UserInterface& ui) { SetSortMode(state, ui, SortKey::Name); }
+void TimeMenuClick(AppState& state, UserInterface& ui) { SetSortMode(state, ui, SortKey::FileTime); }
+void ExifMenuClick(AppState& state, UserInterface& ui) { SetSortMode(state, ui, SortKey::ExifDate); }
 
 void NarabiLeftMenuClick(AppState& state, UserInterface& ui, std::int32_t folder_panel_width) {
   if (!state.UiReady) return;
-  state.settings.SortDirection = 1;
+  state.settings.SortDirection = SortOrder::FromLeft;
   ApplySortDirection(state, ui, folder_panel_width);
 }
 
 void NarabiRightMenuClick(AppState& state, UserInterface& ui, std::int32_t folder_panel_width) {
   if (!state.UiReady) return;
-  state.settings.SortDirection = -1;
+  state.settings.SortDirection = SortOrder::FromRight;
   ApplySortDirection(state, ui, folder_panel_width);
 }
 
@@ -76,7 +76,8 @@ void NarabikaeLblMouseDown(AppState& state, UserInterface& ui, std::int32_t fold
     return;
   }
   if (!state.UiReady) return;
-  state.settings.SortDirection = state.settings.SortDirection == 1 ? -1 : 1;
+  state.settings.SortDirection =
+      state.settings.SortDirection == SortOrder::FromLeft ? SortOrder::FromRight : SortOrder::FromLeft;
   ApplySortDirection(state, ui, folder_panel_width);
 }
 

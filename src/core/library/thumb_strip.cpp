@@ -20,17 +20,17 @@ constexpr std::size_t kTagChars = 12;
 // How far StripPos may go with the wide window's own steps: the last photo
 // lands in its next-to-last cell.
 std::int32_t WideLimit(const AppState& state) {
-  return state.photos.PhotoCount - (state.settings.SortDirection == 1 ? 42 : 41);
+  return state.photos.PhotoCount - (state.settings.SortDirection == SortOrder::FromLeft ? 42 : 41);
 }
 
 // The photos a panorama step moves past besides the first.
-std::int32_t ExtraPanes(std::int32_t panorama_mode) { return panorama_mode == 3 ? 3 : panorama_mode != 0 ? 1 : 0; }
+std::int32_t ExtraPanes(PanoramaKind panorama_mode) { return PaneCountOf(panorama_mode) - 1; }
 
 // Whether the selection is the photo on show (or shows nothing), so that the
 // next step moves on rather than opening the selection.
 bool SelectionIsShown(const AppState& state) {
   std::int32_t b = state.StripPos;
-  if (state.settings.SortDirection != 1 && state.PanoramaMode != 0) {
+  if (state.settings.SortDirection != SortOrder::FromLeft && state.InPanorama()) {
     b = std::max(b - ExtraPanes(state.PanoramaMode), 1);
   }
   const std::string& selected = state.photos.NameAt(b);
@@ -45,14 +45,14 @@ void Moved(AppState& state, std::int32_t order, bool keep_hover) {
 }  // namespace
 
 std::int32_t CellPosition(const AppState& state, std::int32_t cell) {
-  return state.StripPos + cell - (state.settings.SortDirection == 1 ? 4 : 5);
+  return state.StripPos + cell - (state.settings.SortDirection == SortOrder::FromLeft ? 4 : 5);
 }
 
 bool CellHasPhoto(const AppState& state, std::int32_t cell) {
   return !state.photos.NameAt(CellPosition(state, cell)).empty();
 }
 
-std::int32_t SelectedCell(const AppState& state) { return state.settings.SortDirection == 1 ? 4 : 5; }
+std::int32_t SelectedCell(const AppState& state) { return state.settings.SortDirection == SortOrder::FromLeft ? 4 : 5; }
 
 void StoreSlotStripPos(AppState& state) {
   if (state.SlotIndex >= 1 && state.SlotIndex <= 3) {

@@ -114,7 +114,7 @@ void ThumbnailMenuClick(AppState& state, UserInterface& ui) {
                        "（同じファイル名で写真を入れ替えたとき等に）"});
   }
   const std::string remembered = state.photos.NameAt(state.StripPos);
-  if (state.PanoramaMode != 0) {
+  if (state.InPanorama()) {
     for (std::int32_t p = 1; p <= PaneCountOf(state.PanoramaMode); ++p) {
       DropCachedThumbnail(state, state.Panes[static_cast<std::size_t>(p)]);
     }

@@ -2,7 +2,7 @@
 
 namespace lumetta {
 
-WideKeyCommand MapWideKey(Key key, bool shift, bool ctrl, int sort_direction) {
+WideKeyCommand MapWideKey(Key key, bool shift, bool ctrl, SortOrder sort_direction) {
   const bool plain = !shift && !ctrl;
   switch (key) {
     case Key::X:
@@ -11,7 +11,7 @@ WideKeyCommand MapWideKey(Key key, bool shift, bool ctrl, int sort_direction) {
       return WideKeyCommand::PreviousPhoto;
     case Key::Up:
       if (!plain) return WideKeyCommand::PreviousFolder;
-      return sort_direction == 1 ? WideKeyCommand::NextPhoto : WideKeyCommand::PreviousPhoto;
+      return sort_direction == SortOrder::FromLeft ? WideKeyCommand::NextPhoto : WideKeyCommand::PreviousPhoto;
     case Key::A:
       return WideKeyCommand::StepLeft8;
     case Key::S:

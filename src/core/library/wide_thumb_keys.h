@@ -25,7 +25,7 @@ enum class WideKeyCommand {
 
 // The command of a key press in the wide window; sort_direction is the
 // photo list's (1 or -1).
-WideKeyCommand MapWideKey(Key key, bool shift, bool ctrl, int sort_direction);
+WideKeyCommand MapWideKey(Key key, bool shift, bool ctrl, SortOrder sort_direction);
 
 // Whether the command closes the wide window before it acts.
 bool WideKeyCloses(WideKeyCommand command);

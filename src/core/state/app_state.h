@@ -59,7 +59,7 @@ struct AppState {
   // The photo on show.
   PhotoRecord current;
   bool EditsDirty = false;
-  std::int32_t PanoramaMode = 0;
+  PanoramaKind PanoramaMode = PanoramaKind::None;
   std::array<PhotoRecord, 5> Panes;  // [1..4]
   TSPIDibImage DecodedPhoto;
 
@@ -83,6 +83,7 @@ struct AppState {
   AppHooks hooks;
 
   bool PhotoShown() const { return !current.Name.empty(); }
+  bool InPanorama() const { return PanoramaMode != PanoramaKind::None; }
   // The formats the installed plug-ins take over.
   DecoderChoice Decoders() const { return DecoderChoice{JpegByPlugin, BmpByPlugin, TiffByPlugin}; }
 };

@@ -17,17 +17,21 @@ struct PhotoRecord {
   PhotoEdits Edits;
 };
 
-// 0 one photo, 1 two side by side, 2 two reversed, 3 four in a 2 x 2 grid.
-inline std::int32_t PaneCountOf(std::int32_t panorama_mode) {
+// One photo, two side by side (the second at the right, or reversed), or
+// four in a 2 x 2 grid.
+enum class PanoramaKind : std::int32_t { None = 0, Pair = 1, PairReversed = 2, Four = 3 };
+
+inline std::int32_t PaneCountOf(PanoramaKind panorama_mode) {
   switch (panorama_mode) {
-    case 1:
-    case 2:
+    case PanoramaKind::Pair:
+    case PanoramaKind::PairReversed:
       return 2;
-    case 3:
+    case PanoramaKind::Four:
       return 4;
-    default:
-      return 1;
+    case PanoramaKind::None:
+      break;
   }
+  return 1;
 }
 
 }  // namespace lumetta

@@ -4,7 +4,7 @@
 
 namespace lumetta {
 
-KeyCommand MapMainKey(Key key, bool shift, bool ctrl, int sort_direction) {
+KeyCommand MapMainKey(Key key, bool shift, bool ctrl, SortOrder sort_direction) {
   switch (key) {
     case Key::X:
       return KeyCommand::NextPhoto;
@@ -12,7 +12,7 @@ KeyCommand MapMainKey(Key key, bool shift, bool ctrl, int sort_direction) {
       return KeyCommand::PreviousPhoto;
     case Key::Up:
       if (shift || ctrl) return KeyCommand::PreviousFolder;
-      return sort_direction == 1 ? KeyCommand::NextPhoto : KeyCommand::PreviousPhoto;
+      return sort_direction == SortOrder::FromLeft ? KeyCommand::NextPhoto : KeyCommand::PreviousPhoto;
     case Key::E:
       return KeyCommand::PreviousFolder;
     case Key::D:

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/state/settings.h"
+
 namespace lumetta {
 
 enum class Key {
@@ -49,8 +51,8 @@ enum class KeyCommand {
 };
 
 // The command of a key press; each press matches at most one row of the
-// map. sort_direction is the photo list's (1 or -1).
-KeyCommand MapMainKey(Key key, bool shift, bool ctrl, int sort_direction);
+// map. sort_direction is the photo list's.
+KeyCommand MapMainKey(Key key, bool shift, bool ctrl, SortOrder sort_direction);
 
 // The message shown instead of the command when no photo is shown; empty
 // for commands that need no photo.

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <optional>
+#include <type_traits>
 #include <variant>
 
 #include "core/base/data_file.h"
@@ -27,9 +28,15 @@ struct IntField {
 struct ByteField {
   std::uint8_t Settings::*member = nullptr;
 };
+// A mode kept as a number in the file; any number read is kept as it is.
+template <typename Enum>
+struct ModeField {
+  Enum Settings::*member = nullptr;
+};
 struct Unused {};
 
-using Field = std::variant<Unused, TextField, TextArrayField, IntField, ByteField>;
+using Field = std::variant<Unused, TextField, TextArrayField, IntField, ByteField, ModeField<SortKey>,
+                           ModeField<SortOrder>, ModeField<QualityModeKind>>;
 
 // The file's layout: one entry per line, in order.
 const std::array<Field, kSettingsLineCount>& Layout() {
@@ -39,7 +46,7 @@ const std::array<Field, kSettingsLineCount>& Layout() {
       TextArrayField{&Settings::SlotFolder, 1},                        // 2
       TextArrayField{&Settings::SlotFolder, 2},                        // 3
       TextArrayField{&Settings::SlotFolder, 3},                        // 4
-      ByteField{&Settings::SortMode},                                  // 5
+      ModeField<SortKey>{&Settings::SortMode},                         // 5
       ByteField{&Settings::SizeMode},                                  // 6
       IntField{&Settings::CustomWidth},                                // 7
       IntField{&Settings::CustomHeight},                               // 8
@@ -67,13 +74,13 @@ const std::array<Field, kSettingsLineCount>& Layout() {
       ByteField{&Settings::TransferDateFolders},                       // 30
       TextField{&Settings::CacheSweepMonth, kCacheSweepMonthBytes},    // 31
       IntField{&Settings::GlobalSharpness},                            // 32
-      IntField{&Settings::QualityMode},                                // 33
+      ModeField<QualityModeKind>{&Settings::QualityMode},              // 33
       IntField{&Settings::HistogramAuto},                              // 34
       IntField{&Settings::CommentVisible},                             // 35
       IntField{&Settings::CommentPosition},                            // 36
       IntField{&Settings::Reserved37},                                 // 37
       ByteField{&Settings::ExportComment},                             // 38
-      IntField{&Settings::SortDirection},                              // 39
+      ModeField<SortOrder>{&Settings::SortDirection},                  // 39
       IntField{&Settings::SlideInterval},                              // 40
       IntField{&Settings::SlideCustomSeconds},                         // 41
       IntField{&Settings::SlideRepeat},                                // 42
@@ -86,8 +93,8 @@ const std::array<Field, kSettingsLineCount>& Layout() {
       IntField{&Settings::FadeSpeed},                                  // 49
       ByteField{&Settings::ExportWhole},                               // 50
       IntField{&Settings::GlobalEffect},                               // 51
-      ByteField{&Settings::OkiniSortMode},                             // 52
-      IntField{&Settings::OkiniSortDirection},                         // 53
+      ModeField<SortKey>{&Settings::OkiniSortMode},                    // 52
+      ModeField<SortOrder>{&Settings::OkiniSortDirection},             // 53
   };
   return layout;
 }
@@ -108,6 +115,12 @@ struct LineReader {
     // A number beyond a byte wraps, as a byte variable takes it.
     if (auto v = ParseInt(line)) settings.*f.member = static_cast<std::uint8_t>(*v);
   }
+  template <typename Enum>
+  void operator()(const ModeField<Enum>& f) const {
+    using Number = std::underlying_type_t<Enum>;
+    // A byte-sized mode wraps as the byte lines do.
+    if (auto v = ParseInt(line)) settings.*f.member = static_cast<Enum>(static_cast<Number>(*v));
+  }
 };
 
 struct LineWriter {
@@ -118,6 +131,10 @@ struct LineWriter {
   std::string operator()(const TextArrayField& f) const { return (settings.*f.member)[f.index]; }
   std::string operator()(const IntField& f) const { return IntToString(settings.*f.member); }
   std::string operator()(const ByteField& f) const { return IntToString(settings.*f.member); }
+  template <typename Enum>
+  std::string operator()(const ModeField<Enum>& f) const {
+    return IntToString(static_cast<std::int64_t>(settings.*f.member));
+  }
 };
 
 }  // namespace

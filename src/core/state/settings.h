@@ -14,12 +14,16 @@ inline constexpr std::string_view kSettingsFileName = "Lumetta-ini.dat";
 inline constexpr int kSettingsLineCount = 54;
 
 enum class QualityModeKind : std::int32_t { HighQuality = 0, HighSpeed = 1 };
+// The photo list's order key; a value from a damaged file sorts by name.
+enum class SortKey : std::uint8_t { Name = 1, FileTime = 2, ExifDate = 3 };
+// Where the list starts: the strip's left end or its right end.
+enum class SortOrder : std::int32_t { FromLeft = 1, FromRight = -1 };
 
 struct Settings {
   std::int32_t WindowLeft = 0;
   std::int32_t WindowTop = 0;
   std::array<std::string, 4> SlotFolder;  // [1..3]
-  std::uint8_t SortMode = 1;
+  SortKey SortMode = SortKey::Name;
   std::uint8_t SizeMode = 3;
   std::int32_t CustomWidth = 0;
   std::int32_t CustomHeight = 0;
@@ -36,13 +40,13 @@ struct Settings {
   std::uint8_t TransferDateFolders = 1;
   std::string CacheSweepMonth = "000000";  // at most 6 bytes
   std::int32_t GlobalSharpness = 12;
-  std::int32_t QualityMode = 0;  // QualityModeKind
+  QualityModeKind QualityMode = QualityModeKind::HighQuality;
   std::int32_t HistogramAuto = 0;
   std::int32_t CommentVisible = 1;
   std::int32_t CommentPosition = 1;
   std::int32_t Reserved37 = 0;
   std::uint8_t ExportComment = 1;
-  std::int32_t SortDirection = 1;
+  SortOrder SortDirection = SortOrder::FromLeft;
   std::int32_t SlideInterval = 5;
   std::int32_t SlideCustomSeconds = 1;
   std::int32_t SlideRepeat = 0;
@@ -55,8 +59,8 @@ struct Settings {
   std::int32_t FadeSpeed = 2;
   std::uint8_t ExportWhole = 0;
   std::int32_t GlobalEffect = 1;
-  std::uint8_t OkiniSortMode = 1;
-  std::int32_t OkiniSortDirection = 1;
+  SortKey OkiniSortMode = SortKey::Name;
+  SortOrder OkiniSortDirection = SortOrder::FromLeft;
 
   bool operator==(const Settings&) const = default;
 };

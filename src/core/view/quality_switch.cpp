@@ -8,7 +8,7 @@ namespace lumetta {
 QualitySwitch OfferHighQuality(AppState& state, UserInterface& ui, const std::vector<std::string>& lines) {
   if (HighQualityMode(state)) return QualitySwitch::AlreadyHighQuality;
   if (ui.AskYesNo(lines) != 1) return QualitySwitch::Declined;
-  SetQualityMode(state, ui, static_cast<std::int32_t>(QualityModeKind::HighQuality));
+  SetQualityMode(state, ui, QualityModeKind::HighQuality);
   return QualitySwitch::Switched;
 }
 

@@ -116,7 +116,7 @@ std::string SharpnessLabel(std::int32_t sharpness) {
 }  // namespace
 
 bool PanoramaEditGuard(AppState& state, UserInterface& ui) {
-  if (state.PanoramaMode == 0) return false;
+  if (!state.InPanorama()) return false;
   ui.ShowMessageBox({"現在パノラマモードになっていますので", "画像の編集はできません。",
                      "編集したい写真をダブルクリックしたのち", "編集をおこなってください。"});
   return true;
@@ -141,10 +141,10 @@ void ZoomFineDown(AppState& state, UserInterface& ui, CommandSource source) {
 void LeaveZoom(AppState& state, UserInterface& ui, CommandSource source) {
   if (!state.UiReady) return;
   if (ExplainWithoutPhoto(state, ui, source, {}, kLeaveZoomMenuHelp)) return;
-  if (!state.current.Edits.ZoomMode && state.PanoramaMode == 0) return;
+  if (!state.current.Edits.ZoomMode && !state.InPanorama()) return;
   const UiNotReady running(state);
-  if (state.PanoramaMode != 0) {
-    state.PanoramaMode = 0;
+  if (state.InPanorama()) {
+    state.PanoramaMode = PanoramaKind::None;
     ui.SetChecked(Ctl::NoPanoramicMenu, true);
     ui.SetText(Ctl::JoutaiLbl, "【パノラマ解除中】");
     ui.RepaintPicture(Picture::ViewImg);
@@ -208,7 +208,7 @@ void ResetAllEdits(AppState& state, UserInterface& ui) {
     ui.ShowMessageBox(help);
     return;
   }
-  if (state.PanoramaMode != 0) {
+  if (state.InPanorama()) {
     Lines lines = help;
     lines.push_back("パノラマモード時には、使用できません。");
     ui.ShowMessageBox(lines);
@@ -227,11 +227,12 @@ void ResetAllEdits(AppState& state, UserInterface& ui) {
   state.EditsDirty = false;
 }
 
-void SetQualityMode(AppState& state, UserInterface& ui, std::int32_t mode) {
+void SetQualityMode(AppState& state, UserInterface& ui, QualityModeKind mode) {
   if (!state.UiReady) return;
-  state.settings.QualityMode = mode == 1 ? 1 : 0;
-  ui.SetChecked(Ctl::KougashitsuMenu, state.settings.QualityMode == 0);
-  ui.SetChecked(Ctl::KousokuMenu, state.settings.QualityMode == 1);
+  state.settings.QualityMode =
+      mode == QualityModeKind::HighSpeed ? QualityModeKind::HighSpeed : QualityModeKind::HighQuality;
+  ui.SetChecked(Ctl::KougashitsuMenu, state.settings.QualityMode == QualityModeKind::HighQuality);
+  ui.SetChecked(Ctl::KousokuMenu, state.settings.QualityMode == QualityModeKind::HighSpeed);
   WriteSettingsFile(state, ui);
   UpdateModeLabels(state, ui);
   ui.ProcessPendingPaints();
@@ -244,7 +245,9 @@ void SetQualityMode(AppState& state, UserInterface& ui, std::int32_t mode) {
 }
 
 void ToggleQualityMode(AppState& state, UserInterface& ui) {
-  SetQualityMode(state, ui, state.settings.QualityMode == 0 ? 1 : 0);
+  SetQualityMode(state, ui,
+                 state.settings.QualityMode == QualityModeKind::HighQuality ? QualityModeKind::HighSpeed
+                                                                            : QualityModeKind::HighQuality);
 }
 
 void ToggleFillView(AppState& state, UserInterface& ui) {
@@ -252,15 +255,15 @@ void ToggleFillView(AppState& state, UserInterface& ui) {
   state.view.FillView = !state.view.FillView;
   ui.SetChecked(Ctl::WideChk, state.view.FillView);
   // Fill mode changes only fitted views; a zoomed photo stays as it is.
-  if (!state.PhotoShown() || (state.current.Edits.ZoomMode && state.PanoramaMode == 0)) return;
+  if (!state.PhotoShown() || (state.current.Edits.ZoomMode && !state.InPanorama())) return;
   const BusyCursor busy(ui);
-  RenderView(state, ui, state.PanoramaMode != 0);
+  RenderView(state, ui, state.InPanorama());
 }
 
 void ViewMouseMove(AppState& state, UserInterface& ui, std::int32_t x, std::int32_t y) {
   state.view.CursorX = x;
   state.view.CursorY = y;
-  if (state.PanoramaMode != 0) {
+  if (state.InPanorama()) {
     ui.SetViewCursor(CursorKind::Hand);
   } else if (state.current.Edits.ZoomMode) {
     ui.SetViewCursor(CursorKind::SizeAll);
@@ -274,11 +277,11 @@ namespace {
 // The pane (1-based) under a view position in panorama mode.
 std::int32_t PaneAt(const AppState& state, std::int32_t x, std::int32_t y) {
   const bool left = x < state.view.ViewWidth / 2;
-  if (state.PanoramaMode == 3) {
+  if (state.PanoramaMode == PanoramaKind::Four) {
     const bool top = y < state.view.ViewHeight / 2;
     return (top ? 1 : 3) + (left ? 0 : 1);
   }
-  if (state.PanoramaMode == 2) return left ? 2 : 1;
+  if (state.PanoramaMode == PanoramaKind::PairReversed) return left ? 2 : 1;
   return left ? 1 : 2;
 }
 
@@ -292,11 +295,11 @@ void ViewDoubleClick(AppState& state, UserInterface& ui, std::int32_t x, std::in
     ui.ShowMessageBox({"写真を表示後に、写真の上でダブルクリックすると", "その部分を拡大して鑑賞できます。"});
     return;
   }
-  if (state.PanoramaMode != 0) {
+  if (state.InPanorama()) {
     const PhotoRecord pane = state.Panes[static_cast<std::size_t>(PaneAt(state, x, y))];
     // A pane left empty (fewer photos than panes) has nothing to show.
     if (pane.Name.empty()) return;
-    state.PanoramaMode = 0;
+    state.PanoramaMode = PanoramaKind::None;
     ui.SetChecked(Ctl::NoPanoramicMenu, true);
     ui.SetText(Ctl::JoutaiLbl, "【パノラマ解除中】");
     ui.RepaintPicture(Picture::ViewImg);
@@ -343,7 +346,7 @@ void ViewDragMove(AppState& state, UserInterface& ui, std::int32_t screen_x, std
   v.DragLastX = screen_x;
   v.DragLastY = screen_y;
   // The zoom window of a single photo moves; panes and fitted views do not.
-  if (!state.PhotoShown() || !state.current.Edits.ZoomMode || state.PanoramaMode != 0) return;
+  if (!state.PhotoShown() || !state.current.Edits.ZoomMode || state.InPanorama()) return;
   if (v.ZoomWidth > v.ViewWidth) v.ScrollX += dx;
   if (v.ZoomHeight > v.ViewHeight) v.ScrollY += dy;
   ShowZoomWindow(state, ui, false);
@@ -379,7 +382,7 @@ void NumericZoomClick(AppState& state, UserInterface& ui,
                        "置くことで、表示倍率を参照することもできます。"});
     return;
   }
-  if (state.PanoramaMode != 0) {
+  if (state.InPanorama()) {
     ui.ShowMessageBox({"通常ここをクリックすると、表示倍率を数値で", "直接指定することができますが",
                        "現在パノラマモードですので表示倍率の変更はできません。",
                        "表示倍率を変えたい写真をダブルクリックしたのち", "ここをクリックなさってください。"});

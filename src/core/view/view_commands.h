@@ -43,7 +43,7 @@ void ResetAllEdits(AppState& state, UserInterface& ui);
 
 // The menu items "高画質モード" (0) and "高速モード" (1); the label click
 // toggles.
-void SetQualityMode(AppState& state, UserInterface& ui, std::int32_t mode);
+void SetQualityMode(AppState& state, UserInterface& ui, QualityModeKind mode);
 void ToggleQualityMode(AppState& state, UserInterface& ui);
 
 // Wide mode: the view covered by the photo, the overflow cut off.

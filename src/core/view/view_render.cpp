@@ -22,7 +22,7 @@ std::int32_t CurrentSharpness(const AppState& state) {
 }
 
 bool HighQualityMode(const AppState& state) {
-  return state.settings.QualityMode == static_cast<std::int32_t>(QualityModeKind::HighQuality);
+  return state.settings.QualityMode == QualityModeKind::HighQuality;
 }
 
 TDibImage& RenderTarget(AppState& state) {
@@ -104,7 +104,7 @@ void TakeShownSize(AppState& state, UserInterface& ui) {
   const ShownSize shown = ShownSizeOf(photo.Width(), photo.Height(), state.current.Edits.Rotation);
   state.view.ShownWidth = shown.width;
   state.view.ShownHeight = shown.height;
-  if (!state.SlideShowActive && !state.AdjustPreviewActive && state.PanoramaMode == 0) {
+  if (!state.SlideShowActive && !state.AdjustPreviewActive && !state.InPanorama()) {
     ui.SetText(Ctl::SizeLbl, SizeText(shown.width, shown.height));
   }
 }
@@ -122,7 +122,7 @@ void CopyOnto(const TDibImage& source, TDibImage& target, std::int32_t left, std
 
 void Histogram(AppState& state) {
   if (state.SlideShowActive) return;
-  if (HighQualityMode(state) && state.settings.HistogramAuto != 0 && state.PanoramaMode == 0) {
+  if (HighQualityMode(state) && state.settings.HistogramAuto != 0 && !state.InPanorama()) {
     CallHook(state.view.hooks.ShowHistogram);
   } else {
     CallHook(state.view.hooks.ClearHistogram);
@@ -191,12 +191,12 @@ void DrawSpeedView(AppState& state, TDibImage& target) {
 
 // Panes other than the first leave the texts to the first.
 bool StatusPane(const AppState& state) {
-  return state.PanoramaMode == 0 || (state.view.PaneLeft == 0 && state.view.PaneTop == 0);
+  return !state.InPanorama() || (state.view.PaneLeft == 0 && state.view.PaneTop == 0);
 }
 
 void ShowRenderStatus(AppState& state, UserInterface& ui, bool zoom) {
   if (!StatusPane(state)) return;
-  const bool panorama = state.PanoramaMode != 0;
+  const bool panorama = state.InPanorama();
   const bool quiet = state.SlideShowActive || state.AdjustPreviewActive;
   if (!quiet) {
     if (panorama) {
@@ -427,7 +427,7 @@ void SharpenView(AppState& state) {
 }
 
 void RenderAgain(AppState& state, UserInterface& ui) {
-  const bool panorama = state.PanoramaMode != 0;
+  const bool panorama = state.InPanorama();
   if (state.current.Edits.ZoomMode) {
     RenderZoom(state, ui, panorama);
   } else {
@@ -440,7 +440,7 @@ void SharpenChange(AppState& state, UserInterface& ui, std::int32_t old_sharpnes
   if (old_sharpness == state.current.Edits.Sharpness && old_global == state.settings.GlobalSharpness) return;
   const BusyCursor busy(ui);
   const bool was_sharpened = old_sharpness > 0 || (old_sharpness == 0 && old_global > 0);
-  if (was_sharpened || state.PanoramaMode != 0) {
+  if (was_sharpened || state.InPanorama()) {
     RenderAgain(state, ui);
   } else {
     SharpenView(state);

@@ -63,7 +63,7 @@ void PhotoDisplay::BuildInfoLabels(TMainForm& form) {
 void PhotoDisplay::AddPanoramaMenu(TMainForm& form) {
   QMenu* menu = form.Menus().SizeMenu;
   auto* group = new QActionGroup(menu);
-  auto item = [&](const char* text, Ctl control, std::int32_t mode) {
+  auto item = [&](const char* text, Ctl control, PanoramaKind mode) {
     QAction* action = menu->addAction(text);
     action->setCheckable(true);
     group->addAction(action);
@@ -74,19 +74,19 @@ void PhotoDisplay::AddPanoramaMenu(TMainForm& form) {
     });
     return action;
   };
-  NoPanoramicMenu = item("ノーマル（１枚）表示", Ctl::NoPanoramicMenu, 0);
-  PanoramicMenu = item("パノラマ（２枚）表示", Ctl::PanoramicMenu, 1);
-  PanoramicRLMenu = item("パノラマ（２枚逆）表示", Ctl::PanoramicRLMenu, 2);
-  Panoramic4Menu = item("パノラマ（４枚）表示", Ctl::Panoramic4Menu, 3);
+  NoPanoramicMenu = item("ノーマル（１枚）表示", Ctl::NoPanoramicMenu, PanoramaKind::None);
+  PanoramicMenu = item("パノラマ（２枚）表示", Ctl::PanoramicMenu, PanoramaKind::Pair);
+  PanoramicRLMenu = item("パノラマ（２枚逆）表示", Ctl::PanoramicRLMenu, PanoramaKind::PairReversed);
+  Panoramic4Menu = item("パノラマ（４枚）表示", Ctl::Panoramic4Menu, PanoramaKind::Four);
   SyncPanoramaChecks();
 }
 
 void PhotoDisplay::SyncPanoramaChecks() {
-  const std::int32_t mode = state_.PanoramaMode;
-  NoPanoramicMenu->setChecked(mode == 0);
-  PanoramicMenu->setChecked(mode == 1);
-  PanoramicRLMenu->setChecked(mode == 2);
-  Panoramic4Menu->setChecked(mode == 3);
+  const PanoramaKind mode = state_.PanoramaMode;
+  NoPanoramicMenu->setChecked(mode == PanoramaKind::None);
+  PanoramicMenu->setChecked(mode == PanoramaKind::Pair);
+  PanoramicRLMenu->setChecked(mode == PanoramaKind::PairReversed);
+  Panoramic4Menu->setChecked(mode == PanoramaKind::Four);
 }
 
 bool PhotoDisplay::eventFilter(QObject* watched, QEvent* event) {

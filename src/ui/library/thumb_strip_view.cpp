@@ -107,7 +107,7 @@ QRect ThumbStripView::StripCellRect(int cell) { return QRect(25 + 85 * (cell - 1
 void ThumbStripView::BuildStrip() {
   thumb_pnl_->setMouseTracking(true);
   sel_img_ = new SelectionFrame(thumb_pnl_);
-  sel_img_->move(state_.settings.SortDirection == 1 ? kSelLeftFromLeft : kSelLeftFromRight, 3);
+  sel_img_->move(state_.settings.SortDirection == SortOrder::FromLeft ? kSelLeftFromLeft : kSelLeftFromRight, 3);
   for (int cell = 1; cell <= kStripCells; ++cell) {
     auto* widget = new PictureWidget(&images_.at(static_cast<std::size_t>(cell)), thumb_pnl_);
     widget->setObjectName(QString("ThumbImg%1").arg(cell));
@@ -214,7 +214,7 @@ void ThumbStripView::FillGrey(int first, int last) {
 void ThumbStripView::PaintStrip(int order, bool keep_hover) {
   EndHover(false);
   FillGrey(1, kStripCells);
-  sel_img_->move(state_.settings.SortDirection == 1 ? kSelLeftFromLeft : kSelLeftFromRight, 3);
+  sel_img_->move(state_.settings.SortDirection == SortOrder::FromLeft ? kSelLeftFromLeft : kSelLeftFromRight, 3);
   sel_img_->lower();
   const bool wide = WideVisible();
   if (wide) FillGrey(TWideThumbForm::kFirstCell, TWideThumbForm::kLastCell);

@@ -141,12 +141,16 @@ void EditPanel::AddMenuItems(QMenu* henshu_menu, QMenu* gashitsu_menu) {
       action->setCheckable(true);
       group->addAction(action);
     }
-    KougashitsuMenu->setChecked(state_.settings.QualityMode == 0);
-    KousokuMenu->setChecked(state_.settings.QualityMode == 1);
+    KougashitsuMenu->setChecked(state_.settings.QualityMode == QualityModeKind::HighQuality);
+    KousokuMenu->setChecked(state_.settings.QualityMode == QualityModeKind::HighSpeed);
     ui_.Register(Ctl::KougashitsuMenu, KougashitsuMenu);
     ui_.Register(Ctl::KousokuMenu, KousokuMenu);
-    connect(KougashitsuMenu, &QAction::triggered, this, [this] { RunCommand(ui_, [this] { SetQualityMode(state_, ui_, 0); }); });
-    connect(KousokuMenu, &QAction::triggered, this, [this] { RunCommand(ui_, [this] { SetQualityMode(state_, ui_, 1); }); });
+    connect(KougashitsuMenu, &QAction::triggered, this, [this] {
+      RunCommand(ui_, [this] { SetQualityMode(state_, ui_, QualityModeKind::HighQuality); });
+    });
+    connect(KousokuMenu, &QAction::triggered, this, [this] {
+      RunCommand(ui_, [this] { SetQualityMode(state_, ui_, QualityModeKind::HighSpeed); });
+    });
   }
 }
 

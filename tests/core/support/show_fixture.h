@@ -38,7 +38,7 @@ struct ShowFixture {
   ShowFixture() {
     state.settings.GlobalEffect = 0;
     state.settings.GlobalSharpness = 0;
-    state.settings.QualityMode = 0;
+    state.settings.QualityMode = QualityModeKind::HighQuality;
     state.view.ViewWidth = kViewWidth;
     state.view.ViewHeight = kViewHeight;
     SizeImage24(state.ViewPicture, kViewWidth, kViewHeight);

@@ -18,7 +18,7 @@ struct ViewFixture {
   explicit ViewFixture(const TDibImage& photo, std::int32_t view_width = 64, std::int32_t view_height = 48) {
     state.settings.GlobalEffect = 0;
     state.settings.GlobalSharpness = 0;
-    state.settings.QualityMode = 0;
+    state.settings.QualityMode = QualityModeKind::HighQuality;
     state.view.ViewWidth = view_width;
     state.view.ViewHeight = view_height;
     state.DecodedPhoto.Assign(photo);
