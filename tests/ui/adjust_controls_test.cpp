@@ -15,6 +15,7 @@
 #include "core/library/open_photo.h"
 #include "core/state/settings.h"
 #include "core/base/paths.h"
+#include "support/message_capture.h"
 #include "support/modal.h"
 #include "ui/app/application.h"
 #include "ui/app/message_forms.h"
@@ -50,18 +51,6 @@ QStringList Checked(const QMenu* menu) {
 void ShowWithoutWelcome(Application& app) {
   app.State().Activated = true;
   app.MainForm().show();
-}
-
-// Records the lines of the next message box and closes it.
-void RecordNextBox(QStringList* lines) {
-  testing_support::WhenModalOpens([lines](QWidget* w) {
-    auto* box = qobject_cast<MessageForm*>(w);
-    QVERIFY(box != nullptr);
-    for (int k = 1; k <= box->LineLabelCount(); ++k) {
-      if (!box->LineLabel(k)->isHidden()) lines->append(box->LineLabel(k)->text());
-    }
-    box->close();
-  });
 }
 
 }  // namespace
@@ -140,15 +129,15 @@ class AdjustControlsTest : public QObject {
     QCOMPARE(controls->SharpBtn->pos(), QPoint(155, 2));
     ShowWithoutWelcome(app);
     QStringList lines;
-    RecordNextBox(&lines);
+    testing_support::RecordNextMessage(&lines);
     QTest::mouseClick(controls->AkarusaBtn, Qt::LeftButton);
     QCOMPARE(lines.value(0), QString("「明るさ」ボタンは、現在表示されている写真の"));
     lines.clear();
-    RecordNextBox(&lines);
+    testing_support::RecordNextMessage(&lines);
     QTest::mouseClick(controls->SharpBtn, Qt::LeftButton);
     QCOMPARE(lines.value(0), QString("「Sharp」ボタンは、現在表示されている写真の"));
     lines.clear();
-    RecordNextBox(&lines);
+    testing_support::RecordNextMessage(&lines);
     controls->SharpMenu->trigger();
     QCOMPARE(lines.value(0), QString("このメニューは、現在表示されている写真の"));
     QCOMPARE(lines.value(1), QString("シャープネスを調整したいときに使います。"));
@@ -201,7 +190,7 @@ class AdjustControlsTest : public QObject {
     QTemporaryDir dir;
     Application app(EnvIn(dir));
     QStringList lines;
-    RecordNextBox(&lines);
+    testing_support::RecordNextMessage(&lines);
     app.MainForm().FormKeyDown(Key::F12, false, false);
     QCOMPARE(lines, (QStringList{"『Ｆ12』キーは、写真の画質効果モードを", "切り替えるときに使います。"}));
     QCOMPARE(app.State().settings.GlobalEffect, 1);

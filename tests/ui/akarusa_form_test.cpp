@@ -10,6 +10,7 @@
 #include "core/view/akarusa_model.h"
 #include "core/view/resample.h"
 #include "core/view/view_render.h"
+#include "support/message_capture.h"
 #include "support/modal.h"
 #include "ui/app/message_forms.h"
 #include "ui/app/qt_user_interface.h"
@@ -179,14 +180,7 @@ class AkarusaFormTest : public QObject {
     TAkarusaForm form(model, &b.window);
     form.show();
     QStringList lines;
-    testing_support::WhenModalOpens([&lines](QWidget* w) {
-      auto* box = qobject_cast<MessageForm*>(w);
-      QVERIFY(box != nullptr);
-      for (int k = 1; k <= box->LineLabelCount(); ++k) {
-        if (!box->LineLabel(k)->isHidden()) lines << box->LineLabel(k)->text();
-      }
-      box->close();
-    });
+    testing_support::RecordNextMessage(&lines);
     QTest::mouseClick(form.CHelpBtn, Qt::LeftButton);
     QCOMPARE(lines.size(), 8);
     QCOMPARE(lines.front(), QString("「コントラスト」を上げると、"));

@@ -10,6 +10,7 @@
 #include "core/base/paths.h"
 #include "ui/app/application.h"
 #include "ui/app/message_forms.h"
+#include "support/message_capture.h"
 #include "support/modal.h"
 
 using namespace lumetta;
@@ -19,18 +20,6 @@ namespace {
 
 StartupEnvironment EnvIn(const QTemporaryDir& dir) {
   return testing_support::TestEnvironment(dir);
-}
-
-// Closes the next modal window after recording its lines.
-void CloseNextBox(QStringList* lines) {
-  testing_support::WhenModalOpens([lines](QWidget* w) {
-    auto* form = qobject_cast<MessageForm*>(w);
-    QVERIFY(form != nullptr);
-    for (int k = 1; k <= form->LineLabelCount(); ++k) {
-      if (!form->LineLabel(k)->isHidden()) lines->append(form->LineLabel(k)->text());
-    }
-    form->close();
-  });
 }
 
 }  // namespace
@@ -49,7 +38,7 @@ class ApplicationTest : public QObject {
     QCOMPARE(ReadDataFileLines(settings_file).size(), std::size_t{54});
 
     QStringList welcome;
-    CloseNextBox(&welcome);
+    testing_support::RecordNextMessage(&welcome);
     app.Show();
     QTRY_COMPARE(welcome.size(), 12);
     QCOMPARE(welcome[0], QString("こんにちは。"));

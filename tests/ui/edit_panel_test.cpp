@@ -11,6 +11,7 @@
 #include "core/state/app_state.h"
 #include "core/view/resample.h"
 #include "core/view/view_render.h"
+#include "support/message_capture.h"
 #include "support/modal.h"
 #include "ui/app/message_forms.h"
 #include "ui/app/qt_user_interface.h"
@@ -85,19 +86,6 @@ struct Bench {
   std::unique_ptr<EditPanel> panel;
 };
 
-// Closes the next message box after recording its visible lines.
-void RecordNextBox(QStringList* lines, QWidget* not_this) {
-  testing_support::WhenModalOpens(
-      [lines](QWidget* w) {
-        auto* form = qobject_cast<MessageForm*>(w);
-        QVERIFY(form != nullptr);
-        for (int k = 1; k <= form->LineLabelCount(); ++k) {
-          if (!form->LineLabel(k)->isHidden()) lines->append(form->LineLabel(k)->text());
-        }
-        form->close();
-      },
-      not_this);
-}
 
 }  // namespace
 
@@ -156,7 +144,7 @@ class EditPanelTest : public QObject {
       auto* form = qobject_cast<TBairitsuForm*>(w);
       QVERIFY(form != nullptr);
       form->RitsuEdit->setText(text);
-      RecordNextBox(&shown, form);
+      testing_support::RecordNextMessage(&shown, form);
       QTest::mouseClick(form->KetteiBtn, Qt::LeftButton);
     });
     QTest::mouseClick(b.panel->RitsuLbl, Qt::LeftButton);

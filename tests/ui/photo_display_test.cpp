@@ -12,6 +12,7 @@
 
 #include "support/test_environment.h"
 #include "core/base/paths.h"
+#include "support/message_capture.h"
 #include "support/modal.h"
 #include "ui/app/application.h"
 #include "ui/app/message_forms.h"
@@ -136,14 +137,7 @@ class PhotoDisplayTest : public QObject {
     Application app(env);
 
     QStringList lines;
-    testing_support::WhenModalOpens([&lines](QWidget* w) {
-      auto* form = qobject_cast<MessageForm*>(w);
-      QVERIFY(form != nullptr);
-      for (int k = 1; k <= form->LineLabelCount(); ++k) {
-        if (!form->LineLabel(k)->isHidden()) lines.append(form->LineLabel(k)->text());
-      }
-      form->close();
-    });
+    testing_support::RecordNextMessage(&lines);
     app.Show();
     QTRY_COMPARE(lines.size(), 2);
     QCOMPARE(lines[0], QString("画像ファイル broken.jpg"));

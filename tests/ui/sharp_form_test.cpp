@@ -10,26 +10,13 @@
 #include "core/view/resample.h"
 #include "core/view/sharpness_commands.h"
 #include "core/view/view_render.h"
+#include "support/message_capture.h"
 #include "support/modal.h"
 #include "ui/app/message_forms.h"
 #include "ui/app/qt_user_interface.h"
 
 using namespace lumetta;
 using namespace lumetta::ui;
-
-namespace {
-
-QStringList VisibleLines(QWidget* w) {
-  QStringList lines;
-  auto* box = qobject_cast<MessageForm*>(w);
-  if (box == nullptr) return lines;
-  for (int k = 1; k <= box->LineLabelCount(); ++k) {
-    if (!box->LineLabel(k)->isHidden()) lines << box->LineLabel(k)->text();
-  }
-  return lines;
-}
-
-}  // namespace
 
 class SharpFormTest : public QObject {
   Q_OBJECT
@@ -85,7 +72,7 @@ class SharpFormTest : public QObject {
     form.show();
     QStringList setsumei;
     testing_support::WhenModalOpens([&setsumei](QWidget* w) {
-      setsumei = VisibleLines(w);
+      setsumei = testing_support::VisibleLines(w);
       w->close();
     });
     QTest::mouseClick(form.DefaultSetsumeiBtn, Qt::LeftButton);
@@ -94,7 +81,7 @@ class SharpFormTest : public QObject {
                           "シャープネスが、この写真に適用されます。"}));
     QStringList kaisetsu;
     testing_support::WhenModalOpens([&kaisetsu](QWidget* w) {
-      kaisetsu = VisibleLines(w);
+      kaisetsu = testing_support::VisibleLines(w);
       w->close();
     });
     QTest::mouseClick(form.SHelpBtn, Qt::LeftButton);

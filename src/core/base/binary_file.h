@@ -7,16 +7,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
-#include <stdexcept>
 #include <string_view>
 #include <vector>
+
+#include "core/base/exception.h"
 
 namespace lumetta {
 
 // The file cannot be opened, or a read reaches past its end.
-class EBinaryRead : public std::runtime_error {
+class EBinaryRead : public Exception {
  public:
-  using std::runtime_error::runtime_error;
+  using Exception::Exception;
 };
 
 enum class ByteOrder { LittleEndian, BigEndian };

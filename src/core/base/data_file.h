@@ -4,16 +4,17 @@
 // Writing goes to a temporary file beside the target, which then replaces
 // it, so that a failed write never leaves a half-written file.
 
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/base/exception.h"
+
 namespace lumetta {
 
-class EDataFile : public std::runtime_error {
+class EDataFile : public Exception {
  public:
-  using std::runtime_error::runtime_error;
+  using Exception::Exception;
 };
 
 // The lines of a data file as UTF-8 (decoded from code page 932, or UTF-8

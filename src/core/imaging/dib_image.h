@@ -15,15 +15,16 @@
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "core/base/exception.h"
+
 namespace lumetta {
 
-class EDibError : public std::runtime_error {
+class EDibError : public Exception {
  public:
-  using std::runtime_error::runtime_error;
+  using Exception::Exception;
 };
 class EDibInvalidDIB : public EDibError {
  public:

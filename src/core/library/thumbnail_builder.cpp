@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "core/base/data_file.h"
+#include "core/base/exception.h"
 #include "core/base/paths.h"
 #include "core/imaging/sharpen.h"
 #include "core/imaging/spi_dib_image.h"
@@ -107,9 +108,7 @@ bool WriteThumbnailFile(const TDibImage& thumb, const std::string& path) {
     thumb.SaveToStream(bytes);
     WriteFileAtomically(path, bytes.str());
     return true;
-  } catch (const EDataFile&) {
-    return false;
-  } catch (const EDibError&) {
+  } catch (const Exception&) {
     return false;
   }
 }
@@ -182,13 +181,7 @@ ThumbnailResult BuildThumbnail(const ThumbnailRequest& request) {
     const bool worth_caching = edited || request.FromArchive || shown.Width >= kThumbWidth ||
                                shown.Height >= kThumbHeight;
     if (!request.CachePath.empty() && worth_caching) result.Cached = WriteThumbnailFile(thumb, request.CachePath);
-  } catch (const EDibError& e) {
-    result.Unreadable = true;
-    result.Error = e.what();
-  } catch (const EDataFile& e) {
-    result.Unreadable = true;
-    result.Error = e.what();
-  } catch (const EConvertError& e) {
+  } catch (const Exception& e) {
     result.Unreadable = true;
     result.Error = e.what();
   }

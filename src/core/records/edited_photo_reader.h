@@ -3,20 +3,20 @@
 
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/base/exception.h"
 #include "core/state/photo_edits.h"
 
 namespace lumetta {
 
 // A line that must hold a whole number does not: the photo cannot be shown
 // with this file.
-class EConvertError : public std::runtime_error {
+class EConvertError : public Exception {
  public:
-  using std::runtime_error::runtime_error;
+  using Exception::Exception;
 };
 
 // What the file says, before it meets a decoded photo.

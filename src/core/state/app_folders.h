@@ -1,14 +1,15 @@
 #pragma once
 // The program's own folders and the user's special folders.
 
-#include <stdexcept>
 #include <string>
+
+#include "core/base/exception.h"
 
 namespace lumetta {
 
-class EAppFolder : public std::runtime_error {
+class EAppFolder : public Exception {
  public:
-  using std::runtime_error::runtime_error;
+  using Exception::Exception;
 };
 
 struct SpecialFolders {

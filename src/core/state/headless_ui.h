@@ -18,6 +18,10 @@ class HeadlessUi : public UserInterface {
     if (messages_ == nullptr) return;
     for (const std::string& line : lines) std::fprintf(messages_, "%s\n", line.c_str());
   }
+  void ReportError(std::string_view message) override {
+    if (messages_ == nullptr) return;
+    std::fprintf(messages_, "%.*s\n", static_cast<int>(message.size()), message.data());
+  }
   int AskYesNo(const std::vector<std::string>& lines) override {
     ShowMessageBox(lines);
     return 2;

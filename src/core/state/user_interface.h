@@ -117,6 +117,9 @@ class UserInterface {
   virtual void ShowMessageBox(const std::vector<std::string>& lines) = 0;
   virtual int AskYesNo(const std::vector<std::string>& lines) = 0;
   virtual int AskChoice(const std::vector<std::string>& lines, const std::vector<std::string>& captions) = 0;
+  // The report of a failure no command handles: its message in the
+  // platform's error box, titled with the program's name.
+  virtual void ReportError(std::string_view message) = 0;
 
   virtual void SetText(Ctl control, std::string_view text) = 0;
   virtual void SetHint(Ctl control, std::string_view hint) = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // Runs a command of the windows: a failure of the program's own components
-// becomes the program's message box instead of ending the event handler.
+// that the command does not handle is reported, and the program goes on
+// (an exception must never leave an event handler).
 
 #include <functional>
 
@@ -10,8 +11,8 @@ class UserInterface;
 
 namespace lumetta::ui {
 
-// Runs command; an image, edited-photo or data-file error is shown in a
-// message box through ui, and the program goes on.
+// Runs command; any of the program's exceptions (lumetta::Exception)
+// reaching here is reported through ui.ReportError with its message.
 void RunCommand(UserInterface& ui, const std::function<void()>& command);
 
 }  // namespace lumetta::ui

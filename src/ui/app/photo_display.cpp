@@ -8,9 +8,6 @@
 
 #include "core/app/panorama_commands.h"
 #include "core/app/show_photo.h"
-#include "core/base/data_file.h"
-#include "core/imaging/dib_image.h"
-#include "core/records/edited_photo_reader.h"
 #include "ui/app/command_runner.h"
 #include "ui/app/fonts.h"
 #include "ui/app/main_form.h"

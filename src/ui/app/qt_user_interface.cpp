@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QMessageBox>
 #include <QUrl>
 
 #include "platform/trash.h"
@@ -30,6 +31,10 @@ void QtUserInterface::Register(Ctl control, QObject* widget_or_action) { control
 void QtUserInterface::RegisterPicture(Picture picture, QWidget* widget) { pictures_.insert(picture, widget); }
 
 void QtUserInterface::ShowMessageBox(const std::vector<std::string>& lines) { RunMessageBox(lines, main_window_); }
+
+void QtUserInterface::ReportError(std::string_view message) {
+  QMessageBox::critical(main_window_, "Lumetta", ToQString(message));
+}
 
 int QtUserInterface::AskYesNo(const std::vector<std::string>& lines) { return RunYesNo(lines, main_window_); }
 

@@ -25,6 +25,7 @@ class QtUserInterface : public UserInterface {
   QObject* Control(Ctl control) const { return controls_.value(control); }
 
   void ShowMessageBox(const std::vector<std::string>& lines) override;
+  void ReportError(std::string_view message) override;
   int AskYesNo(const std::vector<std::string>& lines) override;
   int AskChoice(const std::vector<std::string>& lines, const std::vector<std::string>& captions) override;
 

@@ -25,8 +25,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, 
 
 }  // namespace
 
-AdjustControls::AdjustControls(AppState& state, QtUserInterface& ui, EditPanel& runner, QObject* parent)
-    : QObject(parent), state_(state), ui_(ui), runner_(runner) {}
+AdjustControls::AdjustControls(AppState& state, QtUserInterface& ui, QObject* parent)
+    : QObject(parent), state_(state), ui_(ui) {}
 
 void AdjustControls::AddButtons(QWidget* henshu_pnl) {
   AkarusaBtn = MakeButton(henshu_pnl, "AkarusaBtn", "明るさ", 118, 2);
@@ -126,13 +126,13 @@ bool AdjustControls::eventFilter(QObject* watched, QEvent* event) {
 
 AdjustControls* BuildAdjustControls(AppState& state, QtUserInterface& ui, TMainForm& form, EditPanel& edit_panel) {
   const MainPanels& panels = form.Panels();
-  auto* controls = new AdjustControls(state, ui, edit_panel, &form);
+  auto* controls = new AdjustControls(state, ui, &form);
   controls->AddButtons(panels.HenshuPnl);
   controls->AddMenuItems(form.Menus().HenshuMenu, edit_panel.HenshuKaijoMenu, form.Menus().GashitsuMenu,
                          form.Menus().SharpnessMenu);
   controls->TakeLabelClicks(panels.KoukaLbl, panels.SharpLbl);
   form.SetKeyHandler(KeyCommand::NextEffect,
-                     [&edit_panel, &state, &ui](bool) { RunCommand(ui, [&] { CycleGlobalEffect(state, ui); }); });
+                     [&state, &ui](bool) { RunCommand(ui, [&] { CycleGlobalEffect(state, ui); }); });
   return controls;
 }
 

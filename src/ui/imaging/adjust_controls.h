@@ -23,9 +23,8 @@ class TMainForm;
 class AdjustControls : public QObject {
   Q_OBJECT
  public:
-  // Commands run through the edit panel's runner, which reports image
-  // failures.
-  AdjustControls(AppState& state, QtUserInterface& ui, EditPanel& runner, QObject* parent = nullptr);
+  // Commands run through RunCommand, which reports the program's failures.
+  AdjustControls(AppState& state, QtUserInterface& ui, QObject* parent = nullptr);
 
   // The buttons at their design places in the edit panel.
   void AddButtons(QWidget* henshu_pnl);
@@ -59,7 +58,6 @@ class AdjustControls : public QObject {
  private:
   AppState& state_;
   QtUserInterface& ui_;
-  EditPanel& runner_;
   QLabel* kouka_lbl_ = nullptr;
   QLabel* sharp_lbl_ = nullptr;
 };

@@ -1,5 +1,3 @@
-#include "ui/app/widget_helpers.h"
-#include "ui/app/command_runner.h"
 #include "ui/view/edit_panel.h"
 
 #include <QAction>
@@ -10,10 +8,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-#include "core/imaging/dib_image.h"
 #include "core/view/view_commands.h"
+#include "ui/app/command_runner.h"
 #include "ui/app/fonts.h"
 #include "ui/app/main_form.h"
+#include "ui/app/widget_helpers.h"
 #include "ui/view/bairitsu_form.h"
 
 namespace lumetta::ui {

@@ -17,7 +17,7 @@ namespace lumetta::testing_support {
 class FakeUi : public UserInterface {
  public:
   struct Box {
-    enum Kind { Message, YesNo, Choice } kind;
+    enum Kind { Message, YesNo, Choice, Error } kind;
     std::vector<std::string> lines;
     std::vector<std::string> captions;
   };
@@ -42,6 +42,7 @@ class FakeUi : public UserInterface {
   int paint_flushes = 0;
 
   void ShowMessageBox(const std::vector<std::string>& lines) override { boxes.push_back({Box::Message, lines, {}}); }
+  void ReportError(std::string_view message) override { boxes.push_back({Box::Error, {std::string(message)}, {}}); }
   int AskYesNo(const std::vector<std::string>& lines) override {
     boxes.push_back({Box::YesNo, lines, {}});
     return Next(2);
