@@ -64,7 +64,7 @@ void BM_AdjustPreviewKernel(benchmark::State& bench) {
   SizeImage24(base, 320, 240);
   StretchNearest(Photo(), StretchRect{0, 0, kPhotoWidth, kPhotoHeight}, base, StretchRect{0, 0, 320, 240});
   TDibImage preview;
-  const AdjustValues values = PreviewAdjustValues(25, 320, effect);
+  const AdjustValues values = AdjustValuesOf(25, 320, effect);
   for (auto _ : bench) {
     AdjustPreview(base, preview, values, effect);
     benchmark::DoNotOptimize(preview.RowUnchecked(0));

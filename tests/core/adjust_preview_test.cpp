@@ -31,7 +31,7 @@ TEST_P(AdjustPreviewPixel, GivesTheWorkedOutColour) {
   const PreviewCase& c = GetParam();
   const TDibImage base = MakeImage(1, 1, [&c](std::int32_t, std::int32_t) { return c.in; });
   TDibImage preview;
-  AdjustPreview(base, preview, PreviewAdjustValues(c.brightness, c.contrast, c.effect), c.effect);
+  AdjustPreview(base, preview, AdjustValuesOf(c.brightness, c.contrast, c.effect), c.effect);
   EXPECT_EQ(PixelAt(preview, 0, 0), c.out);
 }
 
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AdjustPreview, MatchesAdjustPixelAndApplyEffectOnEveryPixel) {
   const TDibImage base = NoiseImage(37, 23, 9);
   for (const std::int32_t effect : {0, 1, 2, 3}) {
-    const AdjustValues values = PreviewAdjustValues(-30, 700, effect);
+    const AdjustValues values = AdjustValuesOf(-30, 700, effect);
     TDibImage preview;
     AdjustPreview(base, preview, values, effect);
     for (std::int32_t y = 0; y < base.Height(); ++y) {
@@ -72,17 +72,17 @@ TEST(AdjustPreview, MatchesAdjustPixelAndApplyEffectOnEveryPixel) {
 TEST(AdjustPreview, SkipsTheContrastStepOnlyWhenTheDivisorIsOne) {
   // Chrome turns the neutral 256 into 280, so the step runs; 232 with chrome
   // becomes 256 and the step is left out.
-  EXPECT_TRUE(PreviewAdjustValues(0, 256, 1).contrast);
-  EXPECT_FALSE(PreviewAdjustValues(0, 232, 1).contrast);
-  EXPECT_FALSE(PreviewAdjustValues(0, 256, 2).contrast);
-  EXPECT_EQ(PreviewAdjustValues(5, 256, 1).brightness, -7);
+  EXPECT_TRUE(AdjustValuesOf(0, 256, 1).contrast);
+  EXPECT_FALSE(AdjustValuesOf(0, 232, 1).contrast);
+  EXPECT_FALSE(AdjustValuesOf(0, 256, 2).contrast);
+  EXPECT_EQ(AdjustValuesOf(5, 256, 1).brightness, -7);
 }
 
 TEST(AdjustPreview, LeavesTheBaseAsItWas) {
   const TDibImage base = NoiseImage(16, 12, 3);
   const TDibImage before = base;
   TDibImage preview = base;  // sharing the store, as an assignment leaves it
-  AdjustPreview(base, preview, PreviewAdjustValues(80, 400, 2), 2);
+  AdjustPreview(base, preview, AdjustValuesOf(80, 400, 2), 2);
   EXPECT_TRUE(testing_support::SamePixels(base, NoiseImage(16, 12, 3)));
   EXPECT_TRUE(base.SharesStoreWith(before));
 }

@@ -2,12 +2,6 @@
 
 namespace lumetta {
 
-AdjustValues PreviewAdjustValues(std::int32_t brightness, std::int32_t contrast, std::int32_t effect) {
-  const std::int32_t effective = EffectiveContrast(contrast, effect);
-  const double divisor = ContrastDivisorOf(effective);
-  return AdjustValues(EffectiveBrightness(brightness, effect), divisor, ContrastOffsetOf(effective), divisor != 1.0);
-}
-
 namespace {
 
 // One row; the effect is fixed per call so that the loop carries no switch.

@@ -11,11 +11,6 @@
 
 namespace lumetta {
 
-// The values the preview adjusts with: the dialog's brightness and contrast
-// as the effect makes them effective, the contrast step whenever the
-// divisor is not 1.
-AdjustValues PreviewAdjustValues(std::int32_t brightness, std::int32_t contrast, std::int32_t effect);
-
 // dest becomes base (24 bits) with every pixel through AdjustPixel and then
 // ApplyEffect; black pixels stay black.
 void AdjustPreview(const TDibImage& base, TDibImage& dest, const AdjustValues& values, std::int32_t effect);

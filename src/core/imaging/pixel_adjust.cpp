@@ -27,6 +27,15 @@ AdjustValues::AdjustValues(std::int32_t brightness_, double divisor_, std::int32
   for (std::int32_t v = 0; v < 256; ++v) contrast_table[v] = contrast ? ContrastStep(v, divisor, offset) : v;
 }
 
+AdjustValues AdjustValuesOf(std::int32_t brightness, std::int32_t contrast, std::int32_t effect, AdjustRule rule) {
+  const std::int32_t effective = EffectiveContrast(contrast, effect);
+  const double divisor = ContrastDivisorOf(effective);
+  if (rule == AdjustRule::HighSpeed) {
+    return AdjustValues(brightness, divisor, ContrastOffsetOf(effective), contrast != 256);
+  }
+  return AdjustValues(EffectiveBrightness(brightness, effect), divisor, ContrastOffsetOf(effective), divisor != 1.0);
+}
+
 Rgb AdjustPixel(Rgb colour, const AdjustValues& values) {
   if (colour.r == 0 && colour.g == 0 && colour.b == 0) return colour;
   return AdjustChannels(colour, values);

@@ -45,6 +45,17 @@ struct AdjustValues {
   AdjustValues(std::int32_t brightness, double divisor, std::int32_t offset, bool contrast);
 };
 
+// Whose values: the high-quality renders, the brightness dialog's preview
+// and the thumbnails run the contrast step when the divisor is not 1 and add
+// the effective brightness; the high-speed renders run it when the photo's
+// own contrast is not 256 and add the photo's own brightness.
+enum class AdjustRule { Effective, HighSpeed };
+
+// The values a render adjusts with, from a photo's brightness and contrast
+// and the colour effect it is shown with.
+AdjustValues AdjustValuesOf(std::int32_t brightness, std::int32_t contrast, std::int32_t effect,
+                            AdjustRule rule = AdjustRule::Effective);
+
 // The contrast step of one channel value, as the formula reads.
 std::int32_t ContrastStep(std::int32_t value, double divisor, std::int32_t offset);
 

@@ -277,7 +277,7 @@ ThumbAdjust MakeThumbAdjust(std::int32_t brightness, std::int32_t contrast) {
   constexpr std::int32_t kBound = 1 << 20;
   const std::int32_t b = std::clamp(brightness, -kBound, kBound);
   const std::int32_t k = std::clamp(contrast, -kBound, kBound);
-  adjust.Values = AdjustValues(b, ContrastDivisorOf(k), ContrastOffsetOf(k), k != 256);
+  adjust.Values = AdjustValuesOf(b, k, kEffectNormal);
   return adjust;
 }
 

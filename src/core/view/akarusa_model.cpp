@@ -95,7 +95,7 @@ void AkarusaModel::SetContrast(std::int32_t contrast) {
 
 void AkarusaModel::UpdatePreview() {
   const std::int32_t effect = CurrentEffect(state_);
-  AdjustPreview(state_.view.WorkImage, state_.PreviewPicture, PreviewAdjustValues(brightness_, contrast_, effect),
+  AdjustPreview(state_.view.WorkImage, state_.PreviewPicture, AdjustValuesOf(brightness_, contrast_, effect),
                 effect);
   ui_.RepaintPicture(Picture::PreviewImg);
 }

@@ -52,27 +52,14 @@ bool PhotoAdjusted(const AppState& state) {
   return (e.Brightness != 0 || e.Contrast != 256) && !state.AdjustPreviewActive;
 }
 
-double RenderDivisor(const AppState& state) {
-  if (state.AdjustPreviewActive) return 1.0;
-  return ContrastDivisorOf(EffectiveContrast(state.current.Edits.Contrast, RenderEffect(state)));
-}
-
-std::int32_t RenderOffset(const AppState& state) {
-  if (state.AdjustPreviewActive) return 0;
-  return ContrastOffsetOf(EffectiveContrast(state.current.Edits.Contrast, RenderEffect(state)));
-}
-
 }  // namespace
 
 QualityTreatment QualityTreatmentOf(const AppState& state) {
   QualityTreatment t;
   t.effect = RenderEffect(state);
   t.on = PhotoAdjusted(state) || t.effect != kEffectNormal;
-  if (t.on) {
-    const double divisor = RenderDivisor(state);
-    t.values = AdjustValues(EffectiveBrightness(state.current.Edits.Brightness, t.effect), divisor,
-                            RenderOffset(state), divisor != 1.0);
-  }
+  // While the brightness dialog previews, nothing is adjusted here.
+  if (t.on) t.values = AdjustValuesOf(state.current.Edits.Brightness, state.current.Edits.Contrast, t.effect);
   return t;
 }
 
@@ -80,8 +67,8 @@ SpeedTreatment SpeedTreatmentOf(const AppState& state) {
   SpeedTreatment t;
   t.on = PhotoAdjusted(state);
   if (t.on) {
-    t.values = AdjustValues(state.current.Edits.Brightness, RenderDivisor(state), RenderOffset(state),
-                            state.current.Edits.Contrast != 256);
+    t.values = AdjustValuesOf(state.current.Edits.Brightness, state.current.Edits.Contrast, RenderEffect(state),
+                              AdjustRule::HighSpeed);
   }
   return t;
 }
