@@ -6,7 +6,6 @@
 // commands offer to switch. Every command does nothing while UiReady is
 // false.
 
-#include <array>
 #include <cstdint>
 
 #include "core/state/app_state.h"
@@ -14,13 +13,8 @@
 
 namespace lumetta {
 
-// The effects of the menu items, in their order: normal, chrome, sepia,
-// black and white.
-inline constexpr std::array<std::int32_t, 4> kGlobalEffects{0, 1, 2, 3};
-
-// The menu item of an effect; GNormalMenu for values no item has.
-Ctl GlobalEffectMenu(std::int32_t effect);
-// Checks the item of the global effect alone.
+// Checks the item of the global effect alone (the effects and their items
+// are kEffectChoices).
 void CheckGlobalEffectMenu(const AppState& state, UserInterface& ui);
 
 // A menu item: the effect of all photos.

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/state/settings_file.h"
+#include "core/view/global_change.h"
+#include "core/view/quality_choices.h"
 #include "core/view/quality_switch.h"
 #include "core/view/view_render.h"
 
@@ -16,63 +17,27 @@ const std::vector<std::string> kSwitchLines = {"現在「高速モード」に�
                                                "シャープネスの設定は、「高画質モード」で反映されます。",
                                                "「高画質モード」に切り替えます。"};
 
-void ApplyGlobalSharpness(AppState& state, UserInterface& ui, std::int32_t level) {
-  const std::int32_t old_global = state.settings.GlobalSharpness;
-  state.settings.GlobalSharpness = level;
-  CheckGlobalSharpnessMenu(state, ui);
-  UpdateModeLabels(state, ui);
-  WriteSettingsFile(state, ui);
+const GlobalSetting kGlobalSharpness{
+    &Settings::GlobalSharpness, &PhotoEdits::Sharpness, CheckGlobalSharpnessMenu, true, kSwitchLines,
+    {"現在表示中の写真は「個別にシャープネスが設定」", "されています。この写真の「個別シャープネス設定」",
+     "を解除して、全体のシャープネス設定が反映される", "ようにしますか？"},
+};
 
+void ApplyGlobalSharpness(AppState& state, UserInterface& ui, std::int32_t level) {
+  const std::optional<ShownBefore> before = ChangeGlobalSetting(state, ui, kGlobalSharpness, level);
+  if (!before) return;
   // The levels the shown pixels were sharpened with: the switch to the
   // high-quality mode renders the photo afresh at the new level, and
   // sharpening that render once more would darken its edges twice.
-  std::int32_t shown_global = old_global;
-  switch (OfferHighQuality(state, ui, kSwitchLines)) {
-    case QualitySwitch::Declined:
-      return;
-    case QualitySwitch::Switched:
-      shown_global = level;
-      break;
-    case QualitySwitch::AlreadyHighQuality:
-      break;
-  }
-  PhotoEdits& edits = state.current.Edits;
-  const std::int32_t shown_own = edits.Sharpness;
-  if (state.PhotoShown() && edits.Sharpness != 0) {
-    const int answer = ui.AskYesNo({"現在表示中の写真は「個別にシャープネスが設定」",
-                                    "されています。この写真の「個別シャープネス設定」",
-                                    "を解除して、全体のシャープネス設定が反映される", "ようにしますか？"});
-    if (answer != 1) return;
-    edits.Sharpness = 0;
-    state.EditsDirty = true;
-  }
-  SharpenChange(state, ui, shown_own, shown_global);
+  const std::int32_t shown_global = before->offered == QualitySwitch::Switched ? level : before->global;
+  SharpenChange(state, ui, before->own, shown_global);
 }
 
 }  // namespace
 
-Ctl GlobalSharpnessMenu(std::int32_t level) {
-  switch (level) {
-    case 4:
-      return Ctl::SPKanariMenu;
-    case 6:
-      return Ctl::SPDaibuMenu;
-    case 8:
-      return Ctl::SPTsuyomeMenu;
-    case 10:
-      return Ctl::SPYayaMenu;
-    case 12:
-      return Ctl::SPChuuMenu;
-    case 16:
-      return Ctl::SPYowameMenu;
-    default:
-      return Ctl::SPNashiMenu;
-  }
-}
-
 void CheckGlobalSharpnessMenu(const AppState& state, UserInterface& ui) {
   const std::int32_t current = state.settings.GlobalSharpness;
-  for (const std::int32_t level : kGlobalSharpnessLevels) ui.SetChecked(GlobalSharpnessMenu(level), level == current);
+  for (const SharpnessChoice& choice : kSharpnessChoices) ui.SetChecked(choice.menu, choice.level == current);
 }
 
 void SharpCommand(AppState& state, UserInterface& ui, CommandSource source) {

@@ -7,7 +7,6 @@
 // commands offer to switch. Every command does nothing while UiReady is
 // false.
 
-#include <array>
 #include <cstdint>
 
 #include "core/state/app_state.h"
@@ -16,19 +15,9 @@
 
 namespace lumetta {
 
-// The photo's values of the dialog's radio buttons, in their order:
-// "全体の設定に従う" 0, "かなり強め" 4, "だいぶ強め" 6, "強め" 8, "やや強め" 10,
-// "普通" 12, "弱め" 16, "なし（常に解除）" -1.
-inline constexpr std::array<std::int32_t, 8> kSharpFormValues{0, 4, 6, 8, 10, 12, 16, -1};
-
-// The global levels of the menu items, in their order: "かなり強め" 4 ...
-// "弱め" 16, "なし" 0.
-inline constexpr std::array<std::int32_t, 7> kGlobalSharpnessLevels{4, 6, 8, 10, 12, 16, 0};
-
-// The menu item of a global level; SPNashiMenu for 0 (and for levels no
-// item has, which then check nothing).
-Ctl GlobalSharpnessMenu(std::int32_t level);
-// Checks the item of the global level alone.
+// Checks the item of the global level alone (the levels, their items and
+// the dialog's buttons are kSharpnessChoices); a level no item has checks
+// nothing.
 void CheckGlobalSharpnessMenu(const AppState& state, UserInterface& ui);
 
 // The menu item "シャープネス" and the button "ｼｬｰﾌﾟ": the dialog over the

@@ -9,6 +9,7 @@
 #include "core/base/paths.h"
 #include "core/base/rounding.h"
 #include "core/library/photo_sort.h"
+#include "core/view/quality_choices.h"
 #include "core/view/view_geometry.h"
 #include "core/view/view_render.h"
 
@@ -78,39 +79,6 @@ void Zoom(AppState& state, UserInterface& ui, CommandSource source, ZoomKind kin
     v.Redo = true;
   }
   ZoomTo(state, ui, *next);
-}
-
-// The display-setting label texts.
-std::string EffectLabel(std::int32_t effect) {
-  switch (effect) {
-    case 1:
-      return "クローム";
-    case 2:
-      return "セピア";
-    case 3:
-      return " 白黒";
-    default:
-      return "ノーマル";
-  }
-}
-
-std::string SharpnessLabel(std::int32_t sharpness) {
-  switch (sharpness) {
-    case 4:
-      return "かなり強";
-    case 6:
-      return "だいぶ強";
-    case 8:
-      return " 強め";
-    case 10:
-      return "やや強め";
-    case 12:
-      return " 普通";
-    case 16:
-      return " 弱め";
-    default:
-      return " なし";
-  }
 }
 
 }  // namespace
@@ -439,8 +407,8 @@ void UpdateModeLabels(const AppState& state, UserInterface& ui) {
   const Colour colour = speed ? 0x808080 : 0xFFFFFF;
   ui.SetTextColour(Ctl::SharpLbl, colour);
   ui.SetTextColour(Ctl::KoukaLbl, colour);
-  ui.SetText(Ctl::KoukaLbl, EffectLabel(state.settings.GlobalEffect));
-  ui.SetText(Ctl::SharpLbl, SharpnessLabel(state.settings.GlobalSharpness));
+  ui.SetText(Ctl::KoukaLbl, EffectChoiceOf(state.settings.GlobalEffect).label);
+  ui.SetText(Ctl::SharpLbl, SharpnessChoiceOf(state.settings.GlobalSharpness).label);
 }
 
 }  // namespace lumetta

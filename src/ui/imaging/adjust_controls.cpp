@@ -6,6 +6,7 @@
 
 #include "core/view/akarusa_model.h"
 #include "core/view/effect_commands.h"
+#include "core/view/quality_choices.h"
 #include "core/view/sharpness_commands.h"
 #include "ui/app/command_runner.h"
 #include "ui/app/main_form.h"
@@ -52,15 +53,13 @@ void AdjustControls::AddMenuItems(QMenu* henshu_menu, QAction* henshu_before, QM
 
   if (gashitsu_menu != nullptr) {
     auto* group = new QActionGroup(gashitsu_menu);
-    const std::array<const char*, 4> captions = {"ノーマルモード ［Ｆ12］", "クロームモード ［Ｆ12］",
-                                                 "セピアモード ［Ｆ12］", "白黒モード"};
-    std::array<QAction*, 4> actions{};
-    for (std::size_t i = 0; i < captions.size(); ++i) {
-      QAction* action = gashitsu_menu->addAction(captions[i]);
+    std::array<QAction*, kEffectChoices.size()> actions{};
+    for (std::size_t i = 0; i < kEffectChoices.size(); ++i) {
+      QAction* action = gashitsu_menu->addAction(ToQString(kEffectChoices[i].caption));
       action->setCheckable(true);
       group->addAction(action);
-      const std::int32_t effect = kGlobalEffects[i];
-      ui_.Register(GlobalEffectMenu(effect), action);
+      const std::int32_t effect = kEffectChoices[i].effect;
+      ui_.Register(kEffectChoices[i].menu, action);
       connect(action, &QAction::triggered, this, [this, effect] {
         RunCommand(ui_, [this, effect] { SetGlobalEffect(state_, ui_, effect); });
         SyncChecks();
@@ -75,14 +74,12 @@ void AdjustControls::AddMenuItems(QMenu* henshu_menu, QAction* henshu_before, QM
 
   if (sharpness_menu != nullptr) {
     auto* group = new QActionGroup(sharpness_menu);
-    const std::array<const char*, 7> captions = {"かなり強め", "だいぶ強め", "強め", "やや強め",
-                                                 "普通",       "弱め",       "なし"};
-    for (std::size_t i = 0; i < captions.size(); ++i) {
-      QAction* action = sharpness_menu->addAction(captions[i]);
+    for (std::size_t i = 0; i < kSharpnessChoices.size(); ++i) {
+      QAction* action = sharpness_menu->addAction(ToQString(kSharpnessChoices[i].caption));
       action->setCheckable(true);
       group->addAction(action);
-      const std::int32_t level = kGlobalSharpnessLevels[i];
-      ui_.Register(GlobalSharpnessMenu(level), action);
+      const std::int32_t level = kSharpnessChoices[i].level;
+      ui_.Register(kSharpnessChoices[i].menu, action);
       connect(action, &QAction::triggered, this, [this, level] {
         RunCommand(ui_, [this, level] { SetGlobalSharpness(state_, ui_, level); });
         SyncChecks();

@@ -11,6 +11,7 @@
 #include <array>
 
 #include "core/state/app_state.h"
+#include "core/view/quality_choices.h"
 #include "ui/app/qt_user_interface.h"
 
 class QMenu;
@@ -44,9 +45,8 @@ class AdjustControls : public QObject {
   QAction* GChromaMenu = nullptr;
   QAction* GSepiaMenu = nullptr;
   QAction* GWhiteBlackMenu = nullptr;
-  // In the order of the levels: かなり強め, だいぶ強め, 強め, やや強め, 普通,
-  // 弱め, なし.
-  std::array<QAction*, 7> SharpnessMenus{};
+  // In the order of kSharpnessChoices.
+  std::array<QAction*, kSharpnessChoices.size()> SharpnessMenus{};
   QAction* SPSetsumeiMenu = nullptr;
 
   // The global effect's and sharpness's menu checks from the settings.

@@ -1,14 +1,14 @@
-#include "ui/app/widget_helpers.h"
 #include "ui/imaging/sharp_form.h"
 
 #include <QLabel>
 #include <QShowEvent>
-#include <utility>
 
-#include "core/view/sharpness_commands.h"
+#include "core/view/quality_choices.h"
 #include "ui/app/colours.h"
 #include "ui/app/fonts.h"
 #include "ui/app/message_forms.h"
+#include "ui/app/qt_user_interface.h"
+#include "ui/app/widget_helpers.h"
 
 namespace lumetta::ui {
 
@@ -16,6 +16,14 @@ namespace {
 
 constexpr int kClientWidth = 232;
 constexpr int kClientHeight = 268;
+
+// "全体の設定に従う" and one button per level.
+constexpr std::size_t kButtonCount = 1 + kSharpnessChoices.size();
+
+// The photo's Sharpness that button i stands for.
+constexpr std::int32_t ButtonValue(std::size_t i) {
+  return i == 0 ? kFollowGlobalSharpness : kSharpnessChoices[i - 1].own;
+}
 
 void MakeWhite(QWidget* widget) {
   QPalette pal = widget->palette();
@@ -59,18 +67,12 @@ TSharpForm::TSharpForm(std::int32_t sharpness, QWidget* parent)
   heading->adjustSize();
 
   group_ = new QButtonGroup(this);
-  const std::array<std::pair<const char*, const char*>, 8> buttons = {{{"DefaultBtn", "全体の設定に従う"},
-                                                                       {"KanariBtn", "かなり強め"},
-                                                                       {"DaibuBtn", "だいぶ強め"},
-                                                                       {"TsuyomeBtn", "強め"},
-                                                                       {"YayaBtn", "やや強め"},
-                                                                       {"ChuuBtn", "普通"},
-                                                                       {"YowameBtn", "弱め"},
-                                                                       {"NashiBtn", "なし（常に解除）"}}};
-  std::array<QRadioButton*, 8> radios{};
-  for (std::size_t i = 0; i < buttons.size(); ++i) {
-    auto* radio = new QRadioButton(buttons[i].second, this);
-    radio->setObjectName(buttons[i].first);
+  // The choice of following the global level, then the levels.
+  std::array<QRadioButton*, kButtonCount> radios{};
+  for (std::size_t i = 0; i < kButtonCount; ++i) {
+    auto* radio = new QRadioButton(i == 0 ? QString("全体の設定に従う") : ToQString(kSharpnessChoices[i - 1].own_caption),
+                                   this);
+    radio->setObjectName(i == 0 ? QString("DefaultBtn") : ToQString(kSharpnessChoices[i - 1].role) + "Btn");
     MakeWhite(radio);
     // The levels sit under the choice of following the global level.
     radio->move(i == 0 ? 20 : 32, i == 0 ? 32 : 40 + 22 * static_cast<int>(i));
@@ -95,8 +97,8 @@ TSharpForm::TSharpForm(std::int32_t sharpness, QWidget* parent)
   KetteiBtn->setDefault(true);
 
   std::size_t selected = 0;
-  for (std::size_t i = 0; i < kSharpFormValues.size(); ++i) {
-    if (kSharpFormValues[i] == sharpness) selected = i;
+  for (std::size_t i = 0; i < kButtonCount; ++i) {
+    if (ButtonValue(i) == sharpness) selected = i;
   }
   radios[selected]->setChecked(true);
 
@@ -114,7 +116,7 @@ void TSharpForm::showEvent(QShowEvent* event) {
 
 std::int32_t TSharpForm::Chosen() const {
   const int id = group_->checkedId();
-  return id >= 0 ? kSharpFormValues[static_cast<std::size_t>(id)] : 0;
+  return id >= 0 ? ButtonValue(static_cast<std::size_t>(id)) : kFollowGlobalSharpness;
 }
 
 std::optional<std::int32_t> TSharpForm::Run() {
