@@ -10,7 +10,7 @@
 #include "core/imaging/adjust_preview.h"
 #include "core/imaging/stretch.h"
 #include "core/view/akarusa_model.h"
-#include "core/view/resample.h"
+#include "core/imaging/resample.h"
 #include "core/view/view_render.h"
 #include "support/synthetic_photo.h"
 

@@ -19,7 +19,7 @@
 #include "core/state/app_state.h"
 #include "core/state/user_interface.h"
 #include "core/base/parallel.h"
-#include "core/view/resample.h"
+#include "core/imaging/resample.h"
 #include "core/view/view_commands.h"
 #include "core/view/view_render.h"
 #include "support/synthetic_photo.h"

@@ -11,7 +11,7 @@
 #include "core/state/user_interface.h"
 #include "core/base/paths.h"
 #include "core/imaging/photo_decoder.h"
-#include "core/view/resample.h"
+#include "core/imaging/resample.h"
 #include "core/view/view_geometry.h"
 #include "core/view/view_render.h"
 

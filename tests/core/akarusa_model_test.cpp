@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "core/view/resample.h"
+#include "core/imaging/resample.h"
 #include "core/view/view_render.h"
 #include "support/view_fixture.h"
 

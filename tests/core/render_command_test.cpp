@@ -8,7 +8,7 @@
 
 #include "core/state/app_state.h"
 #include "core/imaging/photo_decoder.h"
-#include "core/view/resample.h"
+#include "core/imaging/resample.h"
 #include "core/view/view_render.h"
 #include "core/support/fake_ui.h"
 #include "core/support/temp_dir.h"

@@ -1,8 +1,8 @@
-#include "core/library/thumb_tiff_sampler.h"
+#include "core/imaging/thumb_tiff_sampler.h"
 
 #include <gtest/gtest.h>
 
-#include "core/library/thumbnail_fill.h"
+#include "core/imaging/thumbnail_fill.h"
 #include "support/thumb_photos.h"
 #include "support/tiff_bytes.h"
 

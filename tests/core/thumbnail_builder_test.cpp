@@ -6,7 +6,7 @@
 
 #include "core/base/paths.h"
 #include "core/imaging/sharpen.h"
-#include "core/library/thumbnail_fill.h"
+#include "core/imaging/thumbnail_fill.h"
 #include "support/temp_dir.h"
 #include "support/thumb_photos.h"
 #include "support/tiff_bytes.h"

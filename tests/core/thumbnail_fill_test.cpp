@@ -1,4 +1,4 @@
-#include "core/library/thumbnail_fill.h"
+#include "core/imaging/thumbnail_fill.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 
 #include "core/state/app_state.h"
 #include "core/view/akarusa_model.h"
-#include "core/view/resample.h"
+#include "core/imaging/resample.h"
 #include "core/view/view_render.h"
 #include "support/message_capture.h"
 #include "support/modal.h"

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "core/state/app_state.h"
-#include "core/view/resample.h"
+#include "core/imaging/resample.h"
 #include "core/view/sharpness_commands.h"
 #include "core/view/view_render.h"
 #include "support/message_capture.h"

@@ -11,8 +11,8 @@
 #include "core/base/paths.h"
 #include "core/imaging/sharpen.h"
 #include "core/imaging/spi_dib_image.h"
-#include "core/library/thumb_tiff_sampler.h"
-#include "core/library/thumbnail_fill.h"
+#include "core/imaging/thumb_tiff_sampler.h"
+#include "core/imaging/thumbnail_fill.h"
 #include "core/records/edited_names.h"
 #include "core/records/edited_photo_reader.h"
 

@@ -18,7 +18,7 @@
 #include "core/library/thumb_rotation_file.h"
 #include "core/library/thumb_strip.h"
 #include "core/library/thumbnail_builder.h"
-#include "core/library/thumbnail_fill.h"
+#include "core/imaging/thumbnail_fill.h"
 #include "core/records/edited_names.h"
 
 namespace lumetta {

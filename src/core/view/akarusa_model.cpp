@@ -5,7 +5,7 @@
 
 #include "core/base/rounding.h"
 #include "core/imaging/adjust_preview.h"
-#include "core/view/resample.h"
+#include "core/imaging/resample.h"
 #include "core/view/view_geometry.h"
 #include "core/view/view_render.h"
 

@@ -13,7 +13,7 @@
 #include "core/state/app_state.h"
 #include "core/state/user_interface.h"
 #include "core/imaging/dib_image.h"
-#include "core/view/resample.h"
+#include "core/imaging/resample.h"
 
 namespace lumetta {
 

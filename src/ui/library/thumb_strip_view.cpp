@@ -13,7 +13,7 @@
 #include "core/library/photo_sort.h"
 #include "core/library/thumb_strip.h"
 #include "core/library/thumbnail_cache.h"
-#include "core/library/thumbnail_fill.h"
+#include "core/imaging/thumbnail_fill.h"
 #include "core/library/wide_thumb_keys.h"
 #include "ui/app/colours.h"
 #include "ui/app/fonts.h"

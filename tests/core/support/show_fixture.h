@@ -13,7 +13,7 @@
 #include "core/app/show_photo.h"
 #include "core/library/folder_scan.h"
 #include "core/library/photo_extensions.h"
-#include "core/view/resample.h"
+#include "core/imaging/resample.h"
 #include "fake_ui.h"
 #include "temp_dir.h"
 #include "view_images.h"

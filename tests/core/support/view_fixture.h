@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/state/app_state.h"
-#include "core/view/resample.h"
+#include "core/imaging/resample.h"
 #include "fake_ui.h"
 #include "view_images.h"
 

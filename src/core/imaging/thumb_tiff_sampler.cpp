@@ -1,4 +1,4 @@
-#include "core/library/thumb_tiff_sampler.h"
+#include "core/imaging/thumb_tiff_sampler.h"
 
 #include <algorithm>
 #include <string>

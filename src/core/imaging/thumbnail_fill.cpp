@@ -1,11 +1,11 @@
-#include "core/library/thumbnail_fill.h"
+#include "core/imaging/thumbnail_fill.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "core/base/rounding.h"
-#include "core/library/thumb_tiff_sampler.h"
+#include "core/imaging/thumb_tiff_sampler.h"
 
 namespace lumetta {
 

@@ -1,4 +1,4 @@
-#include "core/view/resample.h"
+#include "core/imaging/resample.h"
 
 #include <algorithm>
 #include <bit>
