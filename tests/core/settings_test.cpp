@@ -113,9 +113,9 @@ TEST(SettingsFile, RoundTripKeepsEveryValue) {
   TempDir dir;
   Settings s;
   s.WindowLeft = 5;
-  s.SlotFolder = {"", "/a/写真", "/b", "/c d"};
+  s.SlotFolder = {"/a/写真", "/b", "/c d"};
   s.AppPaths[2] = "/usr/share/applications/gimp.desktop";
-  s.CameraNames = {"", "カメラ", "", "Nikon"};
+  s.CameraNames = {"カメラ", "", "Nikon"};
   s.CameraFolders[3] = "/media/card";
   s.Reserved9 = "x";
   s.Reserved37 = -9;

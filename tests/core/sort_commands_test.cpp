@@ -79,30 +79,28 @@ INSTANTIATE_TEST_SUITE_P(Items, SortModeMenuTest,
                                          ModeCase{"日付時間順", TimeMenuClick, SortKey::FileTime, Ctl::TimeMenu},
                                          ModeCase{"Exif日時順", ExifMenuClick, SortKey::ExifDate, Ctl::ExifMenu}));
 
-TEST(SortCommands, FromTheRightShowsRAtPanelWidthMinusFourteen) {
+TEST(SortCommands, FromTheRightReordersAndShowsR) {
   Commands c;
-  NarabiRightMenuClick(c.state, c.ui, kFolderPanelWidth800);
+  NarabiRightMenuClick(c.state, c.ui);
   EXPECT_EQ(c.state.settings.SortDirection, SortOrder::FromRight);
   EXPECT_EQ(c.Stored().SortDirection, SortOrder::FromRight);
   EXPECT_TRUE(c.ui.checked[Ctl::NarabiRightMenu]);
   EXPECT_FALSE(c.ui.checked[Ctl::NarabiLeftMenu]);
   EXPECT_EQ(c.ui.Text(Ctl::NarabikaeLbl), "Ｒ");
-  EXPECT_EQ(c.ui.lefts[Ctl::NarabikaeLbl], 197);
   EXPECT_EQ(c.Names(), (std::vector<std::string>{"c.jpg", "b.jpg", "a.jpg"}));
   EXPECT_EQ(c.state.StripPos, 3);
   EXPECT_EQ(c.state.SlotStripPos[1], 3);
   EXPECT_EQ(c.paints.size(), 1u);
 }
 
-TEST(SortCommands, FromTheLeftShowsLAtPanelWidthMinusThirteen) {
+TEST(SortCommands, FromTheLeftReordersAndShowsL) {
   Commands c;
   c.state.settings.SortDirection = SortOrder::FromRight;
-  NarabiLeftMenuClick(c.state, c.ui, kFolderPanelWidth800);
+  NarabiLeftMenuClick(c.state, c.ui);
   EXPECT_EQ(c.state.settings.SortDirection, SortOrder::FromLeft);
   EXPECT_TRUE(c.ui.checked[Ctl::NarabiLeftMenu]);
   EXPECT_FALSE(c.ui.checked[Ctl::NarabiRightMenu]);
   EXPECT_EQ(c.ui.Text(Ctl::NarabikaeLbl), "Ｌ");
-  EXPECT_EQ(c.ui.lefts[Ctl::NarabikaeLbl], 198);
   EXPECT_EQ(c.ui.hints[Ctl::NarabikaeLbl],
             "現在の並び換えモードです。ここをクリック、もしくは画面上部の「並び換え」メニューで、切り替えることができます。");
   EXPECT_EQ(c.Names(), (std::vector<std::string>{"a.jpg", "b.jpg", "c.jpg"}));
@@ -111,19 +109,17 @@ TEST(SortCommands, FromTheLeftShowsLAtPanelWidthMinusThirteen) {
 
 TEST(SortCommands, TheLabelFlipsTheDirection) {
   Commands c;
-  NarabikaeLblMouseDown(c.state, c.ui, 150);
+  NarabikaeLblMouseDown(c.state, c.ui);
   EXPECT_EQ(c.state.settings.SortDirection, SortOrder::FromRight);
-  EXPECT_EQ(c.ui.lefts[Ctl::NarabikaeLbl], 136);
-  NarabikaeLblMouseDown(c.state, c.ui, 150);
+  NarabikaeLblMouseDown(c.state, c.ui);
   EXPECT_EQ(c.state.settings.SortDirection, SortOrder::FromLeft);
-  EXPECT_EQ(c.ui.lefts[Ctl::NarabikaeLbl], 137);
   EXPECT_EQ(c.paints.size(), 2u);
 }
 
 TEST(SortCommands, DuringASlideShowTheLabelOnlyStopsIt) {
   Commands c;
   c.state.SlideShowActive = true;
-  NarabikaeLblMouseDown(c.state, c.ui, kFolderPanelWidth800);
+  NarabikaeLblMouseDown(c.state, c.ui);
   EXPECT_EQ(c.slide_stops, 1);
   EXPECT_EQ(c.state.settings.SortDirection, SortOrder::FromLeft);
   EXPECT_TRUE(c.paints.empty());
@@ -134,8 +130,8 @@ TEST(SortCommands, NothingHappensWhileAnOperationRuns) {
   c.state.UiReady = false;
   FNameMenuClick(c.state, c.ui);
   ExifMenuClick(c.state, c.ui);
-  NarabiRightMenuClick(c.state, c.ui, kFolderPanelWidth800);
-  NarabikaeLblMouseDown(c.state, c.ui, kFolderPanelWidth800);
+  NarabiRightMenuClick(c.state, c.ui);
+  NarabikaeLblMouseDown(c.state, c.ui);
   EXPECT_EQ(c.state.settings.SortDirection, SortOrder::FromLeft);
   EXPECT_EQ(c.state.settings.SortMode, SortKey::Name);
   EXPECT_TRUE(c.ui.checked.empty());
@@ -146,10 +142,10 @@ TEST(SortCommands, NothingHappensWhileAnOperationRuns) {
 TEST(SortCommands, WithoutASlotTheStripPositionIsNotStored) {
   Commands c;
   c.state.SlotIndex = 0;
-  c.state.SlotStripPos = {0, 1, 1, 1};
-  NarabiRightMenuClick(c.state, c.ui, kFolderPanelWidth800);
+  c.state.SlotStripPos = {1, 1, 1};
+  NarabiRightMenuClick(c.state, c.ui);
   EXPECT_EQ(c.state.StripPos, 3);
-  EXPECT_EQ(c.state.SlotStripPos, (std::array<std::int32_t, 4>{0, 1, 1, 1}));
+  EXPECT_EQ(c.state.SlotStripPos, (PerSlot<std::int32_t>{1, 1, 1}));
 }
 
 TEST(SortCommands, TheStoredSettingsSetTheMenusAtStartUp) {
@@ -157,7 +153,7 @@ TEST(SortCommands, TheStoredSettingsSetTheMenusAtStartUp) {
   c.state.settings.SortMode = SortKey::ExifDate;
   c.state.settings.SortDirection = SortOrder::FromRight;
   ShowSortMode(c.state, c.ui);
-  ShowSortDirection(c.state, c.ui, kFolderPanelWidth800);
+  ShowSortDirection(c.state, c.ui);
   EXPECT_TRUE(c.ui.checked[Ctl::ExifMenu]);
   EXPECT_FALSE(c.ui.checked[Ctl::FNameMenu]);
   EXPECT_EQ(c.ui.Text(Ctl::NarabikaeLbl), "Ｒ");

@@ -31,7 +31,7 @@ TEST_P(ThumbCachePathOf, FollowsTheFolderFromTheRootsOwnName) {
   TempDir dir;
   auto state = std::make_unique<AppState>();
   state->folders.ThumbnailFolder = dir / "Thumbnail";
-  state->settings.SlotFolder[static_cast<std::size_t>(c.slot)] = dir / c.root;
+  state->settings.SlotFolder[c.slot] = dir / c.root;
   const std::string path = ThumbCachePath(*state, c.slot, dir / c.folder, c.photo);
   EXPECT_EQ(path, JoinPath(state->folders.ThumbnailFolder, c.expected));
   EXPECT_TRUE(IsDirectory(ParentFolder(path)));

@@ -294,7 +294,6 @@ TEST(UpdateModeLabels, UsesTheCompactLabelInTheSixHundredFortyLayout) {
   state.settings.QualityMode = QualityModeKind::HighSpeed;
   UpdateModeLabels(state, ui);
   EXPECT_EQ(ui.Text(Ctl::GashitsuModeSLbl), "S");
-  EXPECT_EQ(ui.lefts[Ctl::GashitsuModeSLbl], 130);
   EXPECT_EQ(ui.texts.count(Ctl::GashitsuModeLbl), 0u);
   state.settings.SizeMode = 3;
   state.settings.GlobalEffect = 3;

@@ -2,7 +2,7 @@
 // items in their places with the check marks of the settings, the edit
 // panel's buttons, the quality panel's labels and F12.
 #include "support/test_environment.h"
-#include "ui/imaging/adjust_controls.h"
+#include "ui/view/adjust_controls.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,7 +19,7 @@
 #include "support/modal.h"
 #include "ui/app/application.h"
 #include "ui/app/message_forms.h"
-#include "ui/imaging/akarusa_form.h"
+#include "ui/view/akarusa_form.h"
 
 using namespace lumetta;
 using namespace lumetta::ui;

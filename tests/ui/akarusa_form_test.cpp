@@ -1,7 +1,7 @@
 // The brightness and contrast dialog as the user meets it: the keys and the
 // bars move the values, the labels and the live preview; "決定" keeps them,
 // "キャンセル" leaves the photo as it was.
-#include "ui/imaging/akarusa_form.h"
+#include "ui/view/akarusa_form.h"
 
 #include <QApplication>
 #include <QtTest>

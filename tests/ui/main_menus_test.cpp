@@ -8,6 +8,7 @@
 
 #include "core/state/settings.h"
 #include "core/base/paths.h"
+#include "core/view/view_commands.h"
 #include "support/test_environment.h"
 #include "ui/app/application.h"
 
@@ -65,6 +66,29 @@ class MainMenusTest : public QObject {
     QCOMPARE(label->text(), QString("Ｒ"));
     QCOMPARE(label->x(), app.MainForm().Panels().FolderPnl->width() - 14);
     QCOMPARE(LoadSettings(app.State().folders.SettingsFile()).SortDirection, SortOrder::FromRight);
+
+    // A click on the label flips back; "Ｌ" stands a pixel further right.
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(label->text(), QString("Ｌ"));
+    QCOMPARE(label->x(), app.MainForm().Panels().FolderPnl->width() - 13);
+    QVERIFY(menu->findChild<QAction*>("NarabiLeftMenu")->isChecked());
+  }
+
+  void compactQualityLabelStandsByItsLetter() {
+    QTemporaryDir dir;
+    StartupEnvironment env = testing_support::TestEnvironment(dir);
+    Application app(env);
+    AppState& state = app.State();
+    state.settings.SizeMode = 2;
+    QLabel* label = app.MainForm().Panels().GashitsuModeSLbl;
+    state.settings.QualityMode = QualityModeKind::HighSpeed;
+    UpdateModeLabels(state, app.Ui());
+    QCOMPARE(label->text(), QString("S"));
+    QCOMPARE(label->x(), 130);
+    state.settings.QualityMode = QualityModeKind::HighQuality;
+    UpdateModeLabels(state, app.Ui());
+    QCOMPARE(label->text(), QString("Q"));
+    QCOMPARE(label->x(), 129);
   }
 
   void viewPopupOffersTheBuiltCommands() {

@@ -1,7 +1,7 @@
 // The sharpness dialog as the user meets it: the photo's value selected, a
 // click on a level moving the focus to "決定", the help texts, and the
 // photo's sharpness taken on "決定" only.
-#include "ui/imaging/sharp_form.h"
+#include "ui/view/sharp_form.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -71,19 +71,13 @@ class SharpFormTest : public QObject {
     TSharpForm form(0, &owner);
     form.show();
     QStringList setsumei;
-    testing_support::WhenModalOpens([&setsumei](QWidget* w) {
-      setsumei = testing_support::VisibleLines(w);
-      w->close();
-    });
+    testing_support::RecordNextMessage(&setsumei);
     QTest::mouseClick(form.DefaultSetsumeiBtn, Qt::LeftButton);
     QCOMPARE(setsumei,
              (QStringList{"「全体の設定に従う」を選択すると、", "画面上部の「全シャープネス」メニューで設定した",
                           "シャープネスが、この写真に適用されます。"}));
     QStringList kaisetsu;
-    testing_support::WhenModalOpens([&kaisetsu](QWidget* w) {
-      kaisetsu = testing_support::VisibleLines(w);
-      w->close();
-    });
+    testing_support::RecordNextMessage(&kaisetsu);
     QTest::mouseClick(form.SHelpBtn, Qt::LeftButton);
     QCOMPARE(kaisetsu.size(), 7);
     QCOMPARE(kaisetsu.front(), QString("「シャープネス処理」とは、"));

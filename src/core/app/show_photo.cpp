@@ -131,7 +131,6 @@ void FillPanes(AppState& state, UserInterface& ui, std::int32_t position, std::i
   const std::int32_t pane_count = PaneCountOf(state.PanoramaMode);
   const std::int32_t first = step == 1 ? 1 : pane_count;
   for (std::int32_t p = first; p >= 1 && p <= pane_count; p += step) {
-    const std::size_t pane = static_cast<std::size_t>(p);
     std::string path;
     std::string listed_name;
     if (position > 0) {
@@ -141,9 +140,9 @@ void FillPanes(AppState& state, UserInterface& ui, std::int32_t position, std::i
       listed_name = entry.Name;
       path = JoinPath(state.CurrentFolder, listed_name);
     } else {
-      if (state.Panes[pane].Name.empty()) continue;
-      listed_name = state.Panes[pane].Name;
-      path = JoinPath(state.Panes[pane].Folder, listed_name);
+      if (state.Panes[p].Name.empty()) continue;
+      listed_name = state.Panes[p].Name;
+      path = JoinPath(state.Panes[p].Folder, listed_name);
     }
 
     ExtractedCopy extracted;
@@ -184,7 +183,7 @@ void FillPanes(AppState& state, UserInterface& ui, std::int32_t position, std::i
       state.current = PhotoRecord{entry.Name, state.CurrentFolder, state.SlotIndex, state.StripPos,
                                   PlainPhotoEdits(entry.Rotation)};
     } else {
-      state.current = state.Panes[pane];
+      state.current = state.Panes[p];
     }
     state.current.Edits.ZoomMode = false;
     if (IsEditedPhotoName(state.current.Name)) {
@@ -192,7 +191,7 @@ void FillPanes(AppState& state, UserInterface& ui, std::int32_t position, std::i
     }
 
     if (panorama) {
-      if (position > 0) state.Panes[pane] = state.current;
+      if (position > 0) state.Panes[p] = state.current;
       PlacePane(state, p);
     }
     Render(state, ui);
@@ -222,7 +221,7 @@ void ShowPhoto(AppState& state, UserInterface& ui, std::int32_t position, std::i
     CallHook(state.view.hooks.HideComments);
     RenderTarget(state).Fill(0, 0, 0);
     if (position > 0) {
-      for (std::size_t p = 1; p <= 4; ++p) state.Panes[p].Name.clear();
+      for (PhotoRecord& pane : state.Panes) pane.Name.clear();
     }
   }
   RemoveHoverLabel(state);

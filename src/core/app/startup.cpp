@@ -77,7 +77,7 @@ void CreateMainState(AppState& state, const StartupEnvironment& env, UserInterfa
   state.PhotoExtensions.clear();
   state.photos.PhotoCount = 0;
   state.current = PhotoRecord{};
-  for (int n = 1; n <= 3; ++n) {
+  for (std::int32_t n = 1; n <= kSlotCount; ++n) {
     state.SlotLastFolder[n] = state.settings.SlotFolder[n];
     state.SlotStripPos[n] = 1;
   }

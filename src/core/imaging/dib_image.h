@@ -25,6 +25,7 @@ namespace lumetta {
 class EDibError : public Exception {
  public:
   using Exception::Exception;
+  FailureKind Kind() const noexcept override { return FailureKind::Photo; }
 };
 class EDibInvalidDIB : public EDibError {
  public:

@@ -56,7 +56,7 @@ std::vector<std::string> ListEditedFiles(std::string_view path) {
 
 bool MoveToRecycleBin(AppState& state, UserInterface& ui, std::int32_t slot, std::string_view path) {
   if (!ui.MoveToTrash(path)) return false;
-  if (slot >= 1 && slot <= 3) {
+  if (IsSlot(slot)) {
     const std::string cache =
         JoinPath(ResolvedThumbCacheFolder(state, slot, ParentFolder(path)), ThumbCacheFileName(FileNameOf(path)));
     DeleteCacheFile(cache);

@@ -28,7 +28,7 @@ constexpr int kFolderFormLabelWidth = 300;
 constexpr std::string_view kNewFolderName = "新しいフォルダ";
 constexpr std::string_view kForbiddenChars = "\\/:*?\"<>|";
 
-bool SlotSelected(const AppState& state) { return state.SlotIndex >= 1 && state.SlotIndex <= 3; }
+bool SlotSelected(const AppState& state) { return IsSlot(state.SlotIndex); }
 
 bool HasSeparator(std::string_view path) {
   return path.find('/') != std::string_view::npos || path.find(kPathSeparator) != std::string_view::npos;
@@ -70,7 +70,7 @@ bool NameTaken(const std::string& parent, const std::string& name, const std::st
 // Returns whether a slot root moved.
 bool FollowRename(AppState& state, const std::string& old_folder, const std::string& new_folder) {
   bool roots_moved = false;
-  for (std::size_t n = 1; n <= 3; ++n) {
+  for (std::int32_t n = 1; n <= kSlotCount; ++n) {
     roots_moved |= Rebase(state.settings.SlotFolder[n], old_folder, new_folder);
     Rebase(state.SlotLastFolder[n], old_folder, new_folder);
   }
@@ -161,8 +161,8 @@ void DeleteCurrentFolder(AppState& state, UserInterface& ui) {
   }
   state.CurrentFolder = ParentFolder(state.CurrentFolder);
   if (SlotSelected(state)) {
-    state.SlotLastFolder[static_cast<std::size_t>(state.SlotIndex)] = state.CurrentFolder;
-    state.SlotStripPos[static_cast<std::size_t>(state.SlotIndex)] = 1;
+    state.SlotLastFolder[state.SlotIndex] = state.CurrentFolder;
+    state.SlotStripPos[state.SlotIndex] = 1;
   }
   CheckSlotFolder(state, ui, state.SlotIndex);
   ScanFolder(state, ui);

@@ -74,8 +74,8 @@ void ListArchiveFolderPhotos(AppState& state, UserInterface& ui) {
 }  // namespace
 
 std::string WatchFolderFor(const AppState& state) {
-  const bool slot_selected = state.SlotIndex >= 1 && state.SlotIndex <= 3;
-  std::string folder = slot_selected ? state.settings.SlotFolder[static_cast<std::size_t>(state.SlotIndex)]
+  const bool slot_selected = IsSlot(state.SlotIndex);
+  std::string folder = slot_selected ? state.settings.SlotFolder[state.SlotIndex]
                                      : state.CurrentFolder;
   if (!folder.empty() && folder.back() == ':') folder = state.CurrentFolder;
   if (!IsDirectory(folder)) folder = ParentFolder(SplitArchivePath(folder).ArchiveFile);

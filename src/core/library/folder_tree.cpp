@@ -21,7 +21,7 @@ namespace {
 
 bool IsSeparator(char c) { return c == '/' || c == kPathSeparator; }
 
-bool SlotSelected(const AppState& state) { return state.SlotIndex >= 1 && state.SlotIndex <= 3; }
+bool SlotSelected(const AppState& state) { return IsSlot(state.SlotIndex); }
 
 // The real place of a folder, or an empty path when it cannot be resolved.
 fs::path RealPath(const std::string& folder) {
@@ -193,7 +193,7 @@ bool TreeUsable(const AppState& state) { return SlotSelected(state) && !SlotRoot
 
 const std::string& SlotRoot(const AppState& state) {
   static const std::string none;
-  return SlotSelected(state) ? state.settings.SlotFolder[static_cast<std::size_t>(state.SlotIndex)] : none;
+  return SlotSelected(state) ? state.settings.SlotFolder[state.SlotIndex] : none;
 }
 
 std::string NodeFolder(const AppState& state, const FolderNode& node) {
@@ -276,9 +276,8 @@ void OpenNode(AppState& state, UserInterface& ui, FolderNode& node, bool from_ex
   CallHook(state.hooks.ClearStrip);
   state.CurrentFolder = folder;
   if (!from_expand) FillNode(state, ui, node, folder);
-  const auto slot = static_cast<std::size_t>(state.SlotIndex);
-  state.SlotLastFolder[slot] = state.CurrentFolder;
-  state.SlotStripPos[slot] = 1;
+  state.SlotLastFolder[state.SlotIndex] = state.CurrentFolder;
+  state.SlotStripPos[state.SlotIndex] = 1;
   ScanFolder(state, ui);
   CallHook(state.hooks.PaintStrip, 1, true);
 }

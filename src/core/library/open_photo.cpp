@@ -37,8 +37,8 @@ void CheckSlotRadioQuietly(AppState& state, std::int32_t slot) {
 }  // namespace
 
 int SlotOfFolder(const AppState& state, std::string_view folder) {
-  for (int n = 1; n <= 3; ++n) {
-    const std::string& root = state.settings.SlotFolder[static_cast<std::size_t>(n)];
+  for (std::int32_t n = 1; n <= kSlotCount; ++n) {
+    const std::string& root = state.settings.SlotFolder[n];
     if (!root.empty() && StartsWithIgnoringCase(folder, root)) return n;
   }
   return 0;
@@ -73,9 +73,9 @@ void OpenPhotoByPath(AppState& state, UserInterface& ui, std::string_view path) 
   }
 
   state.StripPos = position;
-  if (state.SlotIndex > 0) {
-    state.SlotLastFolder[static_cast<std::size_t>(state.SlotIndex)] = state.CurrentFolder;
-    state.SlotStripPos[static_cast<std::size_t>(state.SlotIndex)] = position;
+  if (IsSlot(state.SlotIndex)) {
+    state.SlotLastFolder[state.SlotIndex] = state.CurrentFolder;
+    state.SlotStripPos[state.SlotIndex] = position;
   }
   CallHook(state.hooks.PaintStrip, 1, true);
   CallHook(state.hooks.ShowPhoto, position, SortStep(state));

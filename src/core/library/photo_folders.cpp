@@ -16,10 +16,6 @@ namespace lumetta {
 
 namespace {
 
-std::size_t Index(std::int32_t slot) { return static_cast<std::size_t>(slot); }
-
-bool ValidSlot(std::int32_t slot) { return slot >= 1 && slot <= 3; }
-
 // What the folder chooser starts on: a drive root gets its separator, and
 // the desktop, where the chooser starts anyway, none at all.
 std::string Preselection(const AppState& state, const std::string& folder) {
@@ -43,14 +39,14 @@ void ForgetCurrentPhotoSlot(AppState& state, std::int32_t slot) {
 }  // namespace
 
 void SelectSlot(AppState& state, UserInterface& ui, std::int32_t slot) {
-  if (!ValidSlot(slot)) return;
+  if (!IsSlot(slot)) return;
   CallHook(state.hooks.CheckSlotRadio, slot);
   ui.SetFocus(Ctl::DummyBtn);
   state.SlotIndex = slot;
-  state.CurrentFolder = state.SlotLastFolder[Index(slot)];
+  state.CurrentFolder = state.SlotLastFolder[slot];
   CheckSlotFolder(state, ui, slot);
   ScanFolder(state, ui);
-  std::int32_t& kept = state.SlotStripPos[Index(slot)];
+  std::int32_t& kept = state.SlotStripPos[slot];
   state.StripPos = kept;
   if (state.StripPos > state.photos.PhotoCount) {
     state.StripPos = state.photos.PhotoCount;
@@ -61,8 +57,8 @@ void SelectSlot(AppState& state, UserInterface& ui, std::int32_t slot) {
 
 void CheckSlotFolder(AppState& state, UserInterface& ui, std::int32_t slot) {
   ClearFolderTree(state);
-  if (!ValidSlot(slot)) return;
-  std::string& root = state.settings.SlotFolder[Index(slot)];
+  if (!IsSlot(slot)) return;
+  std::string& root = state.settings.SlotFolder[slot];
   if (root.empty()) return;
   if (IsDirectory(root)) {
     RebuildTree(state, ui, state.CurrentFolder);
@@ -89,17 +85,17 @@ void FolderRadioClick(AppState& state, UserInterface& ui, std::int32_t slot) {
 }
 
 void FolderBtnClick(AppState& state, UserInterface& ui, std::int32_t slot) {
-  if (!state.UiReady || !ValidSlot(slot)) return;
+  if (!state.UiReady || !IsSlot(slot)) return;
   const std::string number = std::to_string(slot);
-  std::string& root = state.settings.SlotFolder[Index(slot)];
+  std::string& root = state.settings.SlotFolder[slot];
   const std::string chosen =
       ChosenFolder(ui.ChooseFolder("「写真のあるフォルダ(" + number + ")」を設定", Preselection(state, root)));
   if (!chosen.empty()) {
     root = chosen;
     WriteSettingsFile(state, ui);
     ForgetCurrentPhotoSlot(state, slot);
-    state.SlotLastFolder[Index(slot)] = root;
-    state.SlotStripPos[Index(slot)] = 1;
+    state.SlotLastFolder[slot] = root;
+    state.SlotStripPos[slot] = 1;
     RefreshSlotLabels(state, ui);
     SelectSlot(state, ui, slot);
   } else if (!root.empty() &&
@@ -109,8 +105,8 @@ void FolderBtnClick(AppState& state, UserInterface& ui, std::int32_t slot) {
     root.clear();
     WriteSettingsFile(state, ui);
     ForgetCurrentPhotoSlot(state, slot);
-    state.SlotLastFolder[Index(slot)].clear();
-    state.SlotStripPos[Index(slot)] = 1;
+    state.SlotLastFolder[slot].clear();
+    state.SlotStripPos[slot] = 1;
     RefreshSlotLabels(state, ui);
     if (state.SlotIndex == slot) SelectSlot(state, ui, slot);
   }

@@ -9,11 +9,13 @@
 #include "core/base/names.h"
 #include "core/base/paths.h"
 #include "core/base/text_codec.h"
-#include "core/library/sort_commands.h"
 
 namespace lumetta {
 
 namespace {
+
+// The folder panel's width in the 800 layout.
+constexpr int kFolderPanelWidth800 = 211;
 
 constexpr std::string_view kEllipsis = "…";
 
@@ -34,10 +36,6 @@ std::vector<std::size_t> CharStarts(std::string_view text) {
   starts.push_back(text.size());
   return starts;
 }
-
-constexpr std::array<Ctl, 4> kFirstLabels = {Ctl::FolderLbl1, Ctl::FolderLbl1, Ctl::FolderLbl2, Ctl::FolderLbl3};
-constexpr std::array<Ctl, 4> kSecondLabels = {Ctl::FolderLbl1B, Ctl::FolderLbl1B, Ctl::FolderLbl2B,
-                                              Ctl::FolderLbl3B};
 
 }  // namespace
 
@@ -84,11 +82,11 @@ SlotLines SlotDisplayName(const AppState& state, UserInterface& ui, std::string_
 }
 
 void RefreshSlotLabels(const AppState& state, UserInterface& ui) {
-  for (int n = 1; n <= 3; ++n) {
-    const std::string& folder = state.settings.SlotFolder[static_cast<std::size_t>(n)];
+  for (std::int32_t n = 1; n <= kSlotCount; ++n) {
+    const std::string& folder = state.settings.SlotFolder[n];
     const SlotLines lines = SlotDisplayName(state, ui, folder, 0);
-    const Ctl first = kFirstLabels[static_cast<std::size_t>(n)];
-    const Ctl second = kSecondLabels[static_cast<std::size_t>(n)];
+    const Ctl first = kSlotFirstLabels[n];
+    const Ctl second = kSlotSecondLabels[n];
     ui.SetText(first, lines.Line1);
     ui.SetText(second, lines.Line2);
     ui.SetHint(first, folder);

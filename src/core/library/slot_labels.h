@@ -5,11 +5,17 @@
 #include <string>
 #include <string_view>
 
+#include "core/state/settings.h"
+#include "core/state/user_interface.h"
+
 namespace lumetta {
 
 struct AppFolders;
 struct AppState;
-class UserInterface;
+
+// Each slot's first and second path label.
+inline constexpr PerSlot<Ctl> kSlotFirstLabels{Ctl::FolderLbl1, Ctl::FolderLbl2, Ctl::FolderLbl3};
+inline constexpr PerSlot<Ctl> kSlotSecondLabels{Ctl::FolderLbl1B, Ctl::FolderLbl2B, Ctl::FolderLbl3B};
 
 // The slot rows of the folder panel below its title bar, one every 28
 // pixels: the radio button, the two path labels and the set/clear button.

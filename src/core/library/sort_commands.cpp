@@ -18,8 +18,8 @@ constexpr const char* kNarabikaeHint =
 void Reorder(AppState& state, UserInterface& ui) {
   WriteSettingsFile(state, ui);
   ScanFolder(state, ui);
-  if (state.SlotIndex >= 1 && state.SlotIndex <= 3) {
-    state.SlotStripPos[static_cast<std::size_t>(state.SlotIndex)] = state.StripPos;
+  if (IsSlot(state.SlotIndex)) {
+    state.SlotStripPos[state.SlotIndex] = state.StripPos;
   }
   CallHook(state.hooks.PaintStrip, 1, true);
 }
@@ -31,8 +31,8 @@ void SetSortMode(AppState& state, UserInterface& ui, SortKey mode) {
   Reorder(state, ui);
 }
 
-void ApplySortDirection(AppState& state, UserInterface& ui, std::int32_t folder_panel_width) {
-  ShowSortDirection(state, ui, folder_panel_width);
+void ApplySortDirection(AppState& state, UserInterface& ui) {
+  ShowSortDirection(state, ui);
   Reorder(state, ui);
 }
 
@@ -45,12 +45,11 @@ void ShowSortMode(const AppState& state, UserInterface& ui) {
   ui.SetChecked(Ctl::ExifMenu, mode == SortKey::ExifDate);
 }
 
-void ShowSortDirection(const AppState& state, UserInterface& ui, std::int32_t folder_panel_width) {
+void ShowSortDirection(const AppState& state, UserInterface& ui) {
   const bool from_right = state.settings.SortDirection == SortOrder::FromRight;
   ui.SetChecked(Ctl::NarabiRightMenu, from_right);
   ui.SetChecked(Ctl::NarabiLeftMenu, !from_right);
   ui.SetText(Ctl::NarabikaeLbl, from_right ? "Ｒ" : "Ｌ");
-  ui.SetLeft(Ctl::NarabikaeLbl, folder_panel_width - (from_right ? 14 : 13));
   ui.SetHint(Ctl::NarabikaeLbl, kNarabikaeHint);
 }
 
@@ -58,19 +57,19 @@ void FNameMenuClick(AppState& state, UserInterface& ui) { SetSortMode(state, ui,
 void TimeMenuClick(AppState& state, UserInterface& ui) { SetSortMode(state, ui, SortKey::FileTime); }
 void ExifMenuClick(AppState& state, UserInterface& ui) { SetSortMode(state, ui, SortKey::ExifDate); }
 
-void NarabiLeftMenuClick(AppState& state, UserInterface& ui, std::int32_t folder_panel_width) {
+void NarabiLeftMenuClick(AppState& state, UserInterface& ui) {
   if (!state.UiReady) return;
   state.settings.SortDirection = SortOrder::FromLeft;
-  ApplySortDirection(state, ui, folder_panel_width);
+  ApplySortDirection(state, ui);
 }
 
-void NarabiRightMenuClick(AppState& state, UserInterface& ui, std::int32_t folder_panel_width) {
+void NarabiRightMenuClick(AppState& state, UserInterface& ui) {
   if (!state.UiReady) return;
   state.settings.SortDirection = SortOrder::FromRight;
-  ApplySortDirection(state, ui, folder_panel_width);
+  ApplySortDirection(state, ui);
 }
 
-void NarabikaeLblMouseDown(AppState& state, UserInterface& ui, std::int32_t folder_panel_width) {
+void NarabikaeLblMouseDown(AppState& state, UserInterface& ui) {
   if (state.SlideShowActive) {
     CallHook(state.hooks.StopSlideShow);
     return;
@@ -78,7 +77,7 @@ void NarabikaeLblMouseDown(AppState& state, UserInterface& ui, std::int32_t fold
   if (!state.UiReady) return;
   state.settings.SortDirection =
       state.settings.SortDirection == SortOrder::FromLeft ? SortOrder::FromRight : SortOrder::FromLeft;
-  ApplySortDirection(state, ui, folder_panel_width);
+  ApplySortDirection(state, ui);
 }
 
 }  // namespace lumetta

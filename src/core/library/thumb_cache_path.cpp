@@ -22,7 +22,7 @@ std::string SlotCacheFolder(const AppState& state, std::int32_t slot) {
 
 // The folder path below the slot's cache folder.
 std::string RelativeCachePart(const AppState& state, std::int32_t slot, std::string_view folder) {
-  const std::string& root = state.settings.SlotFolder[static_cast<std::size_t>(slot)];
+  const std::string& root = state.settings.SlotFolder[slot];
   const std::string root_name = FileNameOf(root);
   std::size_t from = root_name.empty() ? 0 : folder.find(root_name);
   if (from == std::string_view::npos) from = 0;

@@ -55,8 +55,8 @@ bool CellHasPhoto(const AppState& state, std::int32_t cell) {
 std::int32_t SelectedCell(const AppState& state) { return state.settings.SortDirection == SortOrder::FromLeft ? 4 : 5; }
 
 void StoreSlotStripPos(AppState& state) {
-  if (state.SlotIndex >= 1 && state.SlotIndex <= 3) {
-    state.SlotStripPos[static_cast<std::size_t>(state.SlotIndex)] = state.StripPos;
+  if (IsSlot(state.SlotIndex)) {
+    state.SlotStripPos[state.SlotIndex] = state.StripPos;
   }
 }
 

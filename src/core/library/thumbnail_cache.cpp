@@ -25,8 +25,6 @@ namespace lumetta {
 
 namespace {
 
-bool InSlot(std::int32_t slot) { return slot >= 1 && slot <= 3; }
-
 // A cache file that cannot be read, or is no thumbnail, counts as missing:
 // the thumbnail is built again and the file replaced.
 bool LoadCachedThumbnail(const std::string& path, TDibImage& thumb) {
@@ -54,7 +52,7 @@ std::optional<std::string> ExistingCacheFile(const AppState& state, std::int32_t
 }
 
 void DropCachedThumbnail(const AppState& state, const PhotoRecord& photo) {
-  if (photo.Name.empty() || !InSlot(photo.Slot)) return;
+  if (photo.Name.empty() || !IsSlot(photo.Slot)) return;
   if (auto cached = ExistingCacheFile(state, photo.Slot, photo.Folder, photo.Name)) RemoveFile(*cached);
 }
 
@@ -71,7 +69,7 @@ void LoadThumbnail(AppState& state, UserInterface& ui, std::int32_t pos) {
 
   std::string cache_path;
   std::optional<std::string> cached;
-  if (InSlot(state.SlotIndex)) {
+  if (IsSlot(state.SlotIndex)) {
     cache_path = ThumbCachePath(state, state.SlotIndex, state.CurrentFolder, entry.Name);
     cached = FindCacheFile(cache_path);
     if (auto rotation_file = FindCacheFile(ThumbRotationPath(cache_path))) {
@@ -116,7 +114,7 @@ void ThumbnailMenuClick(AppState& state, UserInterface& ui) {
   const std::string remembered = state.photos.NameAt(state.StripPos);
   if (state.InPanorama()) {
     for (std::int32_t p = 1; p <= PaneCountOf(state.PanoramaMode); ++p) {
-      DropCachedThumbnail(state, state.Panes[static_cast<std::size_t>(p)]);
+      DropCachedThumbnail(state, state.Panes[p]);
     }
   } else {
     DropCachedThumbnail(state, state.current);
@@ -140,7 +138,7 @@ void AllThumbnailMenuClick(AppState& state, UserInterface& ui) {
                                   "のサムネイル表示（キャッシュ）を全て更新します。", "写真の回転情報も初期化されます。"});
   if (answer != 1) return;
   const BusyCursor busy(ui, true);
-  if (InSlot(state.SlotIndex)) {
+  if (IsSlot(state.SlotIndex)) {
     // Only ever below the thumbnail folder, and links are removed, never
     // followed.
     RemoveInside(state.folders.ThumbnailFolder, ResolvedThumbCacheFolder(state, state.SlotIndex, state.CurrentFolder));
@@ -152,7 +150,7 @@ void AllThumbnailMenuClick(AppState& state, UserInterface& ui) {
 
 void RecordThumbnailRotation(AppState& state) {
   const PhotoRecord& photo = state.current;
-  if (!IsPlainPhoto(photo) || !InSlot(photo.Slot)) return;
+  if (!IsPlainPhoto(photo) || !IsSlot(photo.Slot)) return;
   const std::string cache_path = ThumbCachePath(state, photo.Slot, photo.Folder, photo.Name);
   if (auto cached = FindCacheFile(cache_path)) RemoveFile(*cached);
   const std::string rotation_path = ThumbRotationPath(cache_path);

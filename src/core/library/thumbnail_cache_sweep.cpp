@@ -119,7 +119,7 @@ void ThumbnailCacheSweep(std::string_view slot_root, std::string_view name, std:
 bool SweepThumbnailCacheIfDue(AppState& state) {
   const std::string stamp = MonthStamp(state.Today);
   if (!(stamp > state.settings.CacheSweepMonth)) return false;
-  for (int n = 1; n <= 3; ++n) {
+  for (std::int32_t n = 1; n <= kSlotCount; ++n) {
     const std::string cache = JoinPath(state.folders.ThumbnailFolder, n == 1 ? "01" : n == 2 ? "02" : "03");
     const std::string root = state.settings.SlotFolder[n];
     const std::string name = SlotCacheName(root);

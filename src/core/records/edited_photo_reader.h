@@ -17,6 +17,7 @@ namespace lumetta {
 class EConvertError : public Exception {
  public:
   using Exception::Exception;
+  FailureKind Kind() const noexcept override { return FailureKind::Photo; }
 };
 
 // What the file says, before it meets a decoded photo.

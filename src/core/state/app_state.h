@@ -2,7 +2,6 @@
 // The program-wide state: created once at start-up, owned by the
 // application, passed by reference to the operations.
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -41,8 +40,8 @@ struct AppState {
 
   // Photo-folder slots and the folder shown.
   std::int32_t SlotIndex = 0;
-  std::array<std::string, 4> SlotLastFolder;  // [1..3]
-  std::array<std::int32_t, 4> SlotStripPos{0, 1, 1, 1};
+  PerSlot<std::string> SlotLastFolder;
+  PerSlot<std::int32_t> SlotStripPos{1, 1, 1};
   std::string OpenFolder;
   std::string CurrentFolder;
   // The folder tree of the selected slot.
@@ -60,7 +59,7 @@ struct AppState {
   PhotoRecord current;
   bool EditsDirty = false;
   PanoramaKind PanoramaMode = PanoramaKind::None;
-  std::array<PhotoRecord, 5> Panes;  // [1..4]
+  OneBasedArray<PhotoRecord, 4> Panes;
   TSPIDibImage DecodedPhoto;
 
   // The view.

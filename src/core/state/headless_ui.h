@@ -18,10 +18,7 @@ class HeadlessUi : public UserInterface {
     if (messages_ == nullptr) return;
     for (const std::string& line : lines) std::fprintf(messages_, "%s\n", line.c_str());
   }
-  void ReportError(std::string_view message) override {
-    if (messages_ == nullptr) return;
-    std::fprintf(messages_, "%.*s\n", static_cast<int>(message.size()), message.data());
-  }
+  void ReportError(const Exception& failure) override { ShowMessageBox(ErrorLines(failure)); }
   int AskYesNo(const std::vector<std::string>& lines) override {
     ShowMessageBox(lines);
     return 2;
@@ -36,7 +33,6 @@ class HeadlessUi : public UserInterface {
   void SetEnabled(Ctl, bool) override {}
   void SetVisible(Ctl, bool) override {}
   void SetTextColour(Ctl, Colour) override {}
-  void SetLeft(Ctl, int) override {}
   void SetCaption(std::string_view) override {}
   void SetBusy(bool) override {}
   void SetViewCursor(CursorKind) override {}

@@ -18,7 +18,7 @@ struct TextField {
   std::size_t max_bytes = SIZE_MAX;
 };
 struct TextArrayField {
-  std::array<std::string, 4> Settings::*member = nullptr;
+  OneBasedArray<std::string, 3> Settings::*member = nullptr;
   int index = 0;
   std::size_t max_bytes = SIZE_MAX;
 };

@@ -2,16 +2,24 @@
 // The settings file "Lumetta-ini.dat": 54 lines, one value per line,
 // identified by position alone.
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/base/numbered_array.h"
+
 namespace lumetta {
 
 inline constexpr std::string_view kSettingsFileName = "Lumetta-ini.dat";
 inline constexpr int kSettingsLineCount = 54;
+
+// The photo-folder slots, numbered 1..3.
+inline constexpr std::int32_t kSlotCount = 3;
+template <typename T>
+using PerSlot = OneBasedArray<T, kSlotCount>;
+// Whether n is a slot's number (0 stands for no slot).
+inline constexpr bool IsSlot(std::int32_t n) { return n >= 1 && n <= kSlotCount; }
 
 enum class QualityModeKind : std::int32_t { HighQuality = 0, HighSpeed = 1 };
 // The photo list's order key; a value from a damaged file sorts by name.
@@ -22,19 +30,19 @@ enum class SortOrder : std::int32_t { FromLeft = 1, FromRight = -1 };
 struct Settings {
   std::int32_t WindowLeft = 0;
   std::int32_t WindowTop = 0;
-  std::array<std::string, 4> SlotFolder;  // [1..3]
+  PerSlot<std::string> SlotFolder;
   SortKey SortMode = SortKey::Name;
   std::uint8_t SizeMode = 3;
   std::int32_t CustomWidth = 0;
   std::int32_t CustomHeight = 0;
   std::string Reserved9;
-  std::array<std::string, 4> AppPaths;  // [1..3]
+  OneBasedArray<std::string, 3> AppPaths;
   std::uint8_t ExportFormat = 1;
   std::uint8_t JpegQuality = 8;
   std::uint8_t ExportExif = 1;
   std::uint8_t UpperCaseExt = 0;
-  std::array<std::string, 4> CameraNames;    // [1..3], at most 30 bytes
-  std::array<std::string, 4> CameraFolders;  // [1..3]
+  OneBasedArray<std::string, 3> CameraNames;  // at most 30 bytes
+  OneBasedArray<std::string, 3> CameraFolders;
   std::uint8_t TransferLocked = 0;
   std::uint8_t TransferMovies = 1;
   std::uint8_t TransferDateFolders = 1;

@@ -53,4 +53,10 @@ bool UserInterface::RunAkarusaForm(AkarusaModel&) { return false; }
 
 std::optional<std::int32_t> UserInterface::RunSharpForm(std::int32_t) { return std::nullopt; }
 
+std::vector<std::string> ErrorLines(const Exception& failure) {
+  const char* what_failed =
+      failure.Kind() == FailureKind::Photo ? "写真を表示できませんでした。" : "ファイルを読み書きできませんでした。";
+  return {what_failed, failure.what()};
+}
+
 }  // namespace lumetta

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/exception.h"
+
 namespace lumetta {
 
 class AkarusaModel;
@@ -117,9 +119,9 @@ class UserInterface {
   virtual void ShowMessageBox(const std::vector<std::string>& lines) = 0;
   virtual int AskYesNo(const std::vector<std::string>& lines) = 0;
   virtual int AskChoice(const std::vector<std::string>& lines, const std::vector<std::string>& captions) = 0;
-  // The report of a failure no command handles: its message in the
-  // platform's error box, titled with the program's name.
-  virtual void ReportError(std::string_view message) = 0;
+  // The report of a failure no command handles: the message box with the
+  // lines of ErrorLines.
+  virtual void ReportError(const Exception& failure) = 0;
 
   virtual void SetText(Ctl control, std::string_view text) = 0;
   virtual void SetHint(Ctl control, std::string_view hint) = 0;
@@ -127,7 +129,6 @@ class UserInterface {
   virtual void SetEnabled(Ctl control, bool enabled) = 0;
   virtual void SetVisible(Ctl control, bool visible) = 0;
   virtual void SetTextColour(Ctl control, Colour colour) = 0;
-  virtual void SetLeft(Ctl control, int left) = 0;
 
   // The main window's caption.
   virtual void SetCaption(std::string_view caption) = 0;
@@ -179,5 +180,10 @@ class UserInterface {
   // chosen with "決定", nothing when cancelled.
   virtual std::optional<std::int32_t> RunSharpForm(std::int32_t sharpness);
 };
+
+// The message box that reports a failure: what could not be done
+// ("写真を表示できませんでした。" or "ファイルを読み書きできませんでした。"),
+// then the failure's own message.
+std::vector<std::string> ErrorLines(const Exception& failure);
 
 }  // namespace lumetta

@@ -264,7 +264,7 @@ void ViewDoubleClick(AppState& state, UserInterface& ui, std::int32_t x, std::in
     return;
   }
   if (state.InPanorama()) {
-    const PhotoRecord pane = state.Panes[static_cast<std::size_t>(PaneAt(state, x, y))];
+    const PhotoRecord pane = state.Panes[PaneAt(state, x, y)];
     // A pane left empty (fewer photos than panes) has nothing to show.
     if (pane.Name.empty()) return;
     state.PanoramaMode = PanoramaKind::None;
@@ -400,7 +400,6 @@ void UpdateModeLabels(const AppState& state, UserInterface& ui) {
   const bool speed = !HighQualityMode(state);
   if (CompactModeLabels(state.settings)) {
     ui.SetText(Ctl::GashitsuModeSLbl, speed ? "S" : "Q");
-    ui.SetLeft(Ctl::GashitsuModeSLbl, speed ? 130 : 129);
     return;
   }
   ui.SetText(Ctl::GashitsuModeLbl, speed ? "【高速】" : "【高画質】");

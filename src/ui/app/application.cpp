@@ -15,7 +15,8 @@
 #include "ui/app/command_runner.h"
 #include "ui/app/photo_display.h"
 #include "ui/app/view_popup.h"
-#include "ui/imaging/adjust_controls.h"
+#include "ui/app/wheel_router.h"
+#include "ui/view/adjust_controls.h"
 #include "ui/library/sort_menu.h"
 #include "ui/library/thumb_strip_view.h"
 #include "ui/view/edit_panel.h"
@@ -77,7 +78,8 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
 
   main_form_ = std::make_unique<TMainForm>(state_, ui_);
   // The strip and the wide thumbnail window live as long as the main window.
-  new ThumbStripView(state_, ui_, *main_form_);
+  auto* strip = new ThumbStripView(state_, ui_, *main_form_);
+  new WheelRouter(state_, ui_, *main_form_, *strip);
   // The edit panel's view controls, the view's mouse, menus and keys.
   EditPanel* edit_panel = BuildEditPanel(state_, ui_, *main_form_);
   // Brightness, sharpness and the colour effect: buttons, menus, labels, F12.

@@ -9,7 +9,7 @@ void RunCommand(UserInterface& ui, const std::function<void()>& command) {
   try {
     command();
   } catch (const Exception& e) {
-    ui.ReportError(e.what());
+    ui.ReportError(e);
   }
 }
 

@@ -12,7 +12,8 @@ class UserInterface;
 namespace lumetta::ui {
 
 // Runs command; any of the program's exceptions (lumetta::Exception)
-// reaching here is reported through ui.ReportError with its message.
+// reaching here is reported through ui.ReportError: the program's message
+// box saying what could not be done, with the failure's message.
 void RunCommand(UserInterface& ui, const std::function<void()>& command);
 
 }  // namespace lumetta::ui

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 
@@ -42,6 +43,10 @@ TMainForm::TMainForm(AppState& state, QtUserInterface& ui, QWidget* parent)
   ui_.Register(Ctl::HenshuLbl, panels_.HenshuLbl);
   ui_.Register(Ctl::GashitsuModeLbl, panels_.GashitsuModeLbl);
   ui_.Register(Ctl::GashitsuModeSLbl, panels_.GashitsuModeSLbl);
+  // The one-letter quality label: "S" stands a pixel right of "Q".
+  ui_.PlaceOnText(Ctl::GashitsuModeSLbl, [](QWidget& label) {
+    label.move(static_cast<QLabel&>(label).text() == QStringLiteral("S") ? 130 : 129, label.y());
+  });
   ui_.Register(Ctl::KoukaLbl, panels_.KoukaLbl);
   ui_.Register(Ctl::SharpLbl, panels_.SharpLbl);
   folder_panel_ = std::make_unique<FolderPanel>(state_, ui_, panels_);

@@ -9,13 +9,12 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QMessageBox>
 #include <QUrl>
 
 #include "platform/trash.h"
 #include "ui/app/message_forms.h"
-#include "ui/imaging/akarusa_form.h"
-#include "ui/imaging/sharp_form.h"
+#include "ui/view/akarusa_form.h"
+#include "ui/view/sharp_form.h"
 #include "ui/library/folder_form.h"
 
 namespace lumetta::ui {
@@ -32,9 +31,7 @@ void QtUserInterface::RegisterPicture(Picture picture, QWidget* widget) { pictur
 
 void QtUserInterface::ShowMessageBox(const std::vector<std::string>& lines) { RunMessageBox(lines, main_window_); }
 
-void QtUserInterface::ReportError(std::string_view message) {
-  QMessageBox::critical(main_window_, "Lumetta", ToQString(message));
-}
+void QtUserInterface::ReportError(const Exception& failure) { RunMessageBox(ErrorLines(failure), main_window_); }
 
 int QtUserInterface::AskYesNo(const std::vector<std::string>& lines) { return RunYesNo(lines, main_window_); }
 
@@ -51,6 +48,9 @@ void QtUserInterface::SetText(Ctl control, std::string_view text) {
   } else if (auto* action = qobject_cast<QAction*>(o)) {
     action->setText(ToQString(text));
   }
+  auto* widget = qobject_cast<QWidget*>(o);
+  const auto placer = placers_.constFind(control);
+  if (widget != nullptr && placer != placers_.constEnd()) (*placer)(*widget);
 }
 
 void QtUserInterface::SetHint(Ctl control, std::string_view hint) {
@@ -99,8 +99,8 @@ void QtUserInterface::SetTextColour(Ctl control, Colour colour) {
   }
 }
 
-void QtUserInterface::SetLeft(Ctl control, int left) {
-  if (auto* widget = qobject_cast<QWidget*>(controls_.value(control))) widget->move(left, widget->y());
+void QtUserInterface::PlaceOnText(Ctl control, std::function<void(QWidget&)> place) {
+  placers_.insert(control, std::move(place));
 }
 
 void QtUserInterface::SetCaption(std::string_view caption) {

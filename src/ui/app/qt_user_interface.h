@@ -23,9 +23,12 @@ class QtUserInterface : public UserInterface {
   // Where the view's cursor goes.
   void RegisterViewWidget(QWidget* view) { view_ = view; }
   QObject* Control(Ctl control) const { return controls_.value(control); }
+  // Where a label stands can depend on its text: place runs after every new
+  // text of control.
+  void PlaceOnText(Ctl control, std::function<void(QWidget&)> place);
 
   void ShowMessageBox(const std::vector<std::string>& lines) override;
-  void ReportError(std::string_view message) override;
+  void ReportError(const Exception& failure) override;
   int AskYesNo(const std::vector<std::string>& lines) override;
   int AskChoice(const std::vector<std::string>& lines, const std::vector<std::string>& captions) override;
 
@@ -35,7 +38,6 @@ class QtUserInterface : public UserInterface {
   void SetEnabled(Ctl control, bool enabled) override;
   void SetVisible(Ctl control, bool visible) override;
   void SetTextColour(Ctl control, Colour colour) override;
-  void SetLeft(Ctl control, int left) override;
   void SetCaption(std::string_view caption) override;
   void SetBusy(bool busy) override;
   void SetViewCursor(CursorKind cursor) override;
@@ -59,6 +61,7 @@ class QtUserInterface : public UserInterface {
   QPointer<QWidget> main_window_;
   QPointer<QWidget> view_;
   QHash<Ctl, QObject*> controls_;
+  QHash<Ctl, std::function<void(QWidget&)>> placers_;
   QHash<Picture, QWidget*> pictures_;
   int busy_depth_ = 0;
   // The file-open dialog's folder, set the first time it opens.

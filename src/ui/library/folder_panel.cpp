@@ -13,9 +13,6 @@ namespace lumetta::ui {
 
 namespace {
 
-constexpr Ctl kFirstLabels[4] = {Ctl::FolderLbl1, Ctl::FolderLbl1, Ctl::FolderLbl2, Ctl::FolderLbl3};
-constexpr Ctl kSecondLabels[4] = {Ctl::FolderLbl1B, Ctl::FolderLbl1B, Ctl::FolderLbl2B, Ctl::FolderLbl3B};
-
 QLabel* MakeSlotLabel(QWidget* parent, const QString& name, int top, int width) {
   auto* label = new QLabel(parent);
   label->setObjectName(name);
@@ -54,24 +51,24 @@ FolderPanel::FolderPanel(AppState& state, QtUserInterface& ui, const MainPanels&
 
   radio_group_ = new QButtonGroup(this);
   const QIcon folder_icon = pnl->style()->standardIcon(QStyle::SP_DirOpenIcon);
-  for (int n = 1; n <= 3; ++n) {
+  for (std::int32_t n = 1; n <= kSlotCount; ++n) {
     const QString number = QString::number(n);
-    QRadioButton* radio = FolderRadio[static_cast<std::size_t>(n)] = new QRadioButton(pnl);
+    QRadioButton* radio = FolderRadio[n] = new QRadioButton(pnl);
     radio->setObjectName("FolderRadio" + number);
     radio->setGeometry(3, SlotRowTop(n) + 6, 15, 16);
     radio->setFocusPolicy(Qt::NoFocus);
     radio_group_->addButton(radio, n);
     connect(radio, &QRadioButton::clicked, this, [this, n] { FolderRadioClick(state_, ui_, n); });
 
-    FolderLbl[static_cast<std::size_t>(n)] = MakeSlotLabel(pnl, "FolderLbl" + number, SlotLabelTop(n), width - 47);
-    FolderLblB[static_cast<std::size_t>(n)] =
+    FolderLbl[n] = MakeSlotLabel(pnl, "FolderLbl" + number, SlotLabelTop(n), width - 47);
+    FolderLblB[n] =
         MakeSlotLabel(pnl, "FolderLbl" + number + "B", SlotLabelBTop(n), width - 47);
-    FolderLbl[static_cast<std::size_t>(n)]->installEventFilter(this);
-    FolderLblB[static_cast<std::size_t>(n)]->installEventFilter(this);
-    ui_.Register(kFirstLabels[n], FolderLbl[static_cast<std::size_t>(n)]);
-    ui_.Register(kSecondLabels[n], FolderLblB[static_cast<std::size_t>(n)]);
+    FolderLbl[n]->installEventFilter(this);
+    FolderLblB[n]->installEventFilter(this);
+    ui_.Register(kSlotFirstLabels[n], FolderLbl[n]);
+    ui_.Register(kSlotSecondLabels[n], FolderLblB[n]);
 
-    QPushButton* button = FolderBtn[static_cast<std::size_t>(n)] =
+    QPushButton* button = FolderBtn[n] =
         MakeButton(pnl, "", QString(), QRect(width - 28, SlotRowTop(n) + 3, 24, 22));
     button->setObjectName("FolderBtn" + number);
     button->setIcon(folder_icon);
@@ -108,6 +105,11 @@ FolderPanel::FolderPanel(AppState& state, QtUserInterface& ui, const MainPanels&
   ui_.Register(Ctl::FolderPnl, pnl);
   ui_.Register(Ctl::DummyBtn, DummyBtn);
   ui_.Register(Ctl::NarabikaeLbl, NarabikaeLbl);
+  // The order label stands at the panel's right edge; "Ｒ" is a pixel wider.
+  ui_.PlaceOnText(Ctl::NarabikaeLbl, [this](QWidget& label) {
+    const bool from_right = static_cast<QLabel&>(label).text() == QStringLiteral("Ｒ");
+    label.move(folder_pnl_->width() - (from_right ? 14 : 13), label.y());
+  });
 
   state_.hooks.CheckSlotRadio = [this](std::int32_t slot) { CheckSlotRadio(slot); };
   state_.hooks.ClearTree = [this] { ClearFolderTree(state_); };
@@ -115,7 +117,7 @@ FolderPanel::FolderPanel(AppState& state, QtUserInterface& ui, const MainPanels&
   state_.tree.OnChanged = [this] { FolderTree->Mirror(state_.tree); };
 
   RefreshSlotLabels(state_, ui_);
-  ShowSortDirection(state_, ui_, width);
+  ShowSortDirection(state_, ui_);
 }
 
 FolderPanel::~FolderPanel() {
@@ -128,8 +130,8 @@ FolderPanel::~FolderPanel() {
 void FolderPanel::CheckSlotRadio(std::int32_t slot) {
   // An exclusive group keeps one button checked: none checked needs it lifted.
   radio_group_->setExclusive(false);
-  for (int n = 1; n <= 3; ++n) {
-    QRadioButton* radio = FolderRadio[static_cast<std::size_t>(n)];
+  for (std::int32_t n = 1; n <= kSlotCount; ++n) {
+    QRadioButton* radio = FolderRadio[n];
     const bool blocked = radio->blockSignals(true);
     radio->setChecked(n == slot);
     radio->blockSignals(blocked);
@@ -159,11 +161,11 @@ bool FolderPanel::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::MouseButtonPress) return QObject::eventFilter(watched, event);
   if (watched == NarabikaeLbl) {
     ui_.SetFocus(Ctl::DummyBtn);
-    NarabikaeLblMouseDown(state_, ui_, folder_pnl_->width());
+    NarabikaeLblMouseDown(state_, ui_);
     return true;
   }
-  for (int n = 1; n <= 3; ++n) {
-    if (watched == FolderLbl[static_cast<std::size_t>(n)] || watched == FolderLblB[static_cast<std::size_t>(n)]) {
+  for (std::int32_t n = 1; n <= kSlotCount; ++n) {
+    if (watched == FolderLbl[n] || watched == FolderLblB[n]) {
       FolderRadioClick(state_, ui_, n);
       return true;
     }

@@ -10,7 +10,6 @@
 #include <QObject>
 #include <QPushButton>
 #include <QRadioButton>
-#include <array>
 
 #include "core/state/app_state.h"
 #include "ui/app/main_panels.h"
@@ -25,11 +24,11 @@ class FolderPanel : public QObject {
   FolderPanel(AppState& state, QtUserInterface& ui, const MainPanels& panels);
   ~FolderPanel() override;
 
-  // Slots 1..3 (index 0 unused).
-  std::array<QRadioButton*, 4> FolderRadio{};
-  std::array<QLabel*, 4> FolderLbl{};
-  std::array<QLabel*, 4> FolderLblB{};
-  std::array<QPushButton*, 4> FolderBtn{};
+  // Per photo-folder slot.
+  PerSlot<QRadioButton*> FolderRadio;
+  PerSlot<QLabel*> FolderLbl;
+  PerSlot<QLabel*> FolderLblB;
+  PerSlot<QPushButton*> FolderBtn;
   FolderTreeWidget* FolderTree = nullptr;
   QPushButton* ExplorerBtn = nullptr;
   QPushButton* OpenBtn = nullptr;

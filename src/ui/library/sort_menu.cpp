@@ -21,7 +21,7 @@ SortMenu::SortMenu(AppState& state, QtUserInterface& ui, TMainForm& form)
       // The check mark follows the setting, also when the command is refused.
       command();
       ShowSortMode(state_, ui_);
-      ShowSortDirection(state_, ui_, form_.Panels().FolderPnl->width());
+      ShowSortDirection(state_, ui_);
     });
   };
   auto* keys = new QActionGroup(this);
@@ -30,14 +30,13 @@ SortMenu::SortMenu(AppState& state, QtUserInterface& ui, TMainForm& form)
   add(keys, "ExifMenu", "Exif日時順（速度遅）", Ctl::ExifMenu, [this] { ExifMenuClick(state_, ui_); });
   menu->addSeparator();
   auto* directions = new QActionGroup(this);
-  const auto width = [this] { return form_.Panels().FolderPnl->width(); };
   add(directions, "NarabiLeftMenu", "左から順に", Ctl::NarabiLeftMenu,
-      [this, width] { NarabiLeftMenuClick(state_, ui_, width()); });
+      [this] { NarabiLeftMenuClick(state_, ui_); });
   add(directions, "NarabiRightMenu", "右から順に", Ctl::NarabiRightMenu,
-      [this, width] { NarabiRightMenuClick(state_, ui_, width()); });
+      [this] { NarabiRightMenuClick(state_, ui_); });
 
   ShowSortMode(state_, ui_);
-  ShowSortDirection(state_, ui_, width());
+  ShowSortDirection(state_, ui_);
 }
 
 }  // namespace lumetta::ui

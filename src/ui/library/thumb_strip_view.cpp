@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QWheelEvent>
 
 #include "core/base/text_codec.h"
 #include "core/library/folder_tree.h"
@@ -20,6 +19,7 @@
 #include "ui/app/input_discard.h"
 #include "ui/app/main_form.h"
 #include "ui/imaging/dib_canvas.h"
+#include "ui/library/paging_repeat.h"
 #include "ui/library/strip_widgets.h"
 #include "ui/library/wide_thumb_form.h"
 
@@ -27,11 +27,8 @@ namespace lumetta::ui {
 
 namespace {
 
-constexpr int kRepeatDelayMs = 400;
-constexpr int kRepeatIntervalMs = 100;
 constexpr int kStripPageStep = 8;
 constexpr int kWidePageStep = 39;
-constexpr int kWheelNotch = 120;
 // The selection frame's place for each direction, and where the pointer
 // goes over it while a photo opens from the keyboard.
 constexpr int kSelLeftFromLeft = 278;
@@ -43,20 +40,6 @@ constexpr int kTagFontPixels = 12;
 
 bool Inside(const QWidget* ancestor, const QWidget* widget) {
   return ancestor != nullptr && widget != nullptr && (widget == ancestor || ancestor->isAncestorOf(widget));
-}
-
-// Throws away waiting key presses only: a held key does not queue up pages,
-// while a waiting mouse release still ends the auto-repeat.
-void DiscardPendingKeys() {
-  class KeySwallower : public QObject {
-   protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-      return event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
-    }
-  } swallower;
-  qApp->installEventFilter(&swallower);
-  QApplication::processEvents(QEventLoop::AllEvents);
-  qApp->removeEventFilter(&swallower);
 }
 
 // The extension tag drawn into the bottom band of a cell's picture.
@@ -78,6 +61,7 @@ void DrawExtensionTag(TDibImage& image, const std::string& tag) {
 ThumbStripView::ThumbStripView(AppState& state, QtUserInterface& ui, TMainForm& form)
     : QObject(&form), state_(state), ui_(ui), form_(form), thumb_pnl_(form.Panels().ThumbPnl) {
   setObjectName("ThumbStrip");
+  repeat_ = new PagingRepeat(this);
   grey_ = BlackThumbnail();
   grey_.Fill(128, 128, 128);
   for (TDibImage& image : images_) image.Assign(grey_);
@@ -85,9 +69,6 @@ ThumbStripView::ThumbStripView(AppState& state, QtUserInterface& ui, TMainForm& 
   BuildWide();
   Connect();
   BindKeysAndMenu();
-
-  repeat_timer_.setSingleShot(true);
-  connect(&repeat_timer_, &QTimer::timeout, this, [this] { RepeatTick(); });
 
   state_.hooks.PaintStrip = [this](std::int32_t order, bool keep_hover) { PaintStrip(order, keep_hover); };
   state_.hooks.ClearStrip = [this] { ClearStrip(); };
@@ -109,11 +90,11 @@ void ThumbStripView::BuildStrip() {
   sel_img_ = new SelectionFrame(thumb_pnl_);
   sel_img_->move(state_.settings.SortDirection == SortOrder::FromLeft ? kSelLeftFromLeft : kSelLeftFromRight, 3);
   for (int cell = 1; cell <= kStripCells; ++cell) {
-    auto* widget = new PictureWidget(&images_.at(static_cast<std::size_t>(cell)), thumb_pnl_);
+    auto* widget = new PictureWidget(&images_[cell], thumb_pnl_);
     widget->setObjectName(QString("ThumbImg%1").arg(cell));
     widget->setGeometry(StripCellRect(cell));
     widget->setCursor(Qt::PointingHandCursor);
-    strip_cells_.at(static_cast<std::size_t>(cell)) = widget;
+    strip_cells_[cell] = widget;
   }
   left_btn_ = new StripButton("←", StripButton::Glyph::None, thumb_pnl_);
   left_btn_->setObjectName("ThumbLeftBtn");
@@ -135,7 +116,7 @@ void ThumbStripView::BuildStrip() {
 void ThumbStripView::BuildWide() {
   wide_ = new TWideThumbForm(&form_);
   for (int cell = TWideThumbForm::kFirstCell; cell <= TWideThumbForm::kLastCell; ++cell) {
-    wide_->Cell(cell)->SetImage(&images_.at(static_cast<std::size_t>(cell)));
+    wide_->Cell(cell)->SetImage(&images_[cell]);
   }
   for (StripButton* button : {wide_->ThumbTopBtn(), wide_->ThumbEndBtn(), wide_->ThumbLeftBtn(),
                               wide_->ThumbRightBtn()}) {
@@ -149,7 +130,7 @@ void ThumbStripView::BuildWide() {
 void ThumbStripView::Connect() {
   auto paging = [this](StripButton* button, std::function<bool()> step) {
     connect(button, &StripButton::LeftPressed, this, [this, step] { StartRepeat(step); });
-    connect(button, &StripButton::LeftReleased, this, [this] { StopRepeat(); });
+    connect(button, &StripButton::LeftReleased, repeat_, &PagingRepeat::Stop);
   };
   paging(left_btn_, [this] { return StepLeft(state_, kStripPageStep); });
   paging(right_btn_, [this] { return StepRight(state_, kStripPageStep, WideVisible()); });
@@ -192,7 +173,7 @@ void ThumbStripView::BindKeysAndMenu() {
 bool ThumbStripView::WideVisible() const { return wide_ != nullptr && wide_->isVisible(); }
 
 PictureWidget* ThumbStripView::CellWidget(int cell) const {
-  if (cell >= 1 && cell <= kStripCells) return strip_cells_.at(static_cast<std::size_t>(cell));
+  if (cell >= 1 && cell <= kStripCells) return strip_cells_[cell];
   return wide_->Cell(cell);
 }
 
@@ -206,7 +187,7 @@ const ThumbStripView::Area& ThumbStripView::AreaOf(int cell) const {
 
 void ThumbStripView::FillGrey(int first, int last) {
   for (int cell = first; cell <= last; ++cell) {
-    images_.at(static_cast<std::size_t>(cell)).Assign(grey_);
+    images_[cell].Assign(grey_);
     CellWidget(cell)->update();
   }
 }
@@ -219,7 +200,7 @@ void ThumbStripView::PaintStrip(int order, bool keep_hover) {
   const bool wide = WideVisible();
   if (wide) FillGrey(TWideThumbForm::kFirstCell, TWideThumbForm::kLastCell);
   PaintStripCells(state_, ui_, order, wide, [this](std::int32_t cell, const TDibImage& thumb) {
-    images_.at(static_cast<std::size_t>(cell)).Assign(thumb);
+    images_[cell].Assign(thumb);
     // Thumbnails appear one by one as they are read or built.
     CellWidget(cell)->repaint();
   });
@@ -239,7 +220,7 @@ void ThumbStripView::HideLabels() {
 
 void ThumbStripView::EndHover(bool restore) {
   if (hover_cell_ != 0 && restore) {
-    images_.at(static_cast<std::size_t>(hover_cell_)).Assign(hover_saved_);
+    images_[hover_cell_].Assign(hover_saved_);
     CellWidget(hover_cell_)->update();
   }
   hover_cell_ = 0;
@@ -267,7 +248,7 @@ void ThumbStripView::ShowHover(int cell) {
   if (pos < 1) return;
   const std::string& name = state_.photos.NameAt(pos);
   if (name.empty()) return;
-  TDibImage& image = images_.at(static_cast<std::size_t>(cell));
+  TDibImage& image = images_[cell];
   hover_cell_ = cell;
   hover_saved_.Assign(image);
   DrawExtensionTag(image, ExtensionTagText(name));
@@ -330,36 +311,13 @@ void ThumbStripView::StartRepeat(std::function<bool()> step) {
   ui_.SetFocus(Ctl::DummyBtn);
   if (!state_.UiReady) return;
   HideLabels();
-  repeat_step_ = std::move(step);
-  if (!repeat_step_()) {
-    StopRepeat();
-    return;
-  }
-  DiscardPendingKeys();
-  // The release may have come while the strip was painted.
-  if (repeat_step_ && (QApplication::mouseButtons() & Qt::LeftButton)) repeat_timer_.start(kRepeatDelayMs);
-}
-
-void ThumbStripView::RepeatTick() {
-  if (!repeat_step_ || !(QApplication::mouseButtons() & Qt::LeftButton) || !repeat_step_()) {
-    StopRepeat();
-    return;
-  }
-  DiscardPendingKeys();
-  if (repeat_step_) repeat_timer_.start(kRepeatIntervalMs);
-}
-
-void ThumbStripView::StopRepeat() {
-  repeat_timer_.stop();
-  repeat_step_ = nullptr;
+  repeat_->Start(std::move(step));
 }
 
 bool ThumbStripView::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr) return false;
   switch (event->type()) {
-    case QEvent::Wheel:
-      return HandleWheel(widget, static_cast<QWheelEvent*>(event));
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
@@ -474,51 +432,10 @@ void ThumbStripView::WideRelease(int cell, QMouseEvent* event) {
   if (cell != 0 && event->button() == Qt::LeftButton) OpenCell(cell);
 }
 
-bool ThumbStripView::HandleWheel(QWidget* widget, QWheelEvent* event) {
-  enum class Target { None, Strip, Tree, View, Wide } target = Target::None;
-  if (Inside(wide_, widget)) {
-    target = Target::Wide;
-  } else if (widget->window() == &form_) {
-    if (Inside(thumb_pnl_, widget)) {
-      target = Target::Strip;
-    } else if (Inside(form_.Panels().SubFolderPnl, widget)) {
-      target = Target::Tree;
-    } else if (Inside(form_.ViewImg(), widget)) {
-      target = Target::View;
-    }
-  }
-  if (target == Target::None) return false;
-  if (!state_.UiReady) {
-    DiscardPendingInput();
-    return true;
-  }
-  wheel_rest_ += event->angleDelta().y();
-  const bool shift = event->modifiers() & Qt::ShiftModifier;
-  while (wheel_rest_ <= -kWheelNotch || wheel_rest_ >= kWheelNotch) {
-    // Turned towards the user: on through the list.
-    const bool towards = wheel_rest_ < 0;
-    wheel_rest_ += towards ? kWheelNotch : -kWheelNotch;
-    switch (target) {
-      case Target::Strip:
-        HideLabels();
-        towards ? StepRight(state_, 1, WideVisible()) : StepLeft(state_, 1);
-        break;
-      case Target::Wide:
-        HideLabels();
-        towards ? StepRight(state_, kStripPageStep, WideVisible()) : StepLeft(state_, kStripPageStep);
-        break;
-      case Target::Tree:
-        towards ? lumetta::NextFolder(state_, ui_) : lumetta::PreviousFolder(state_, ui_);
-        break;
-      case Target::View:
-        towards ? NextPhoto(shift, true) : PreviousPhoto(shift, true);
-        break;
-      case Target::None:
-        break;
-    }
-  }
-  DiscardPendingInput();
-  return true;
+void ThumbStripView::WheelStep(bool wide, bool towards) {
+  HideLabels();
+  const int step = wide ? kStripPageStep : 1;
+  towards ? StepRight(state_, step, WideVisible()) : StepLeft(state_, step);
 }
 
 void ThumbStripView::WideKey(QKeyEvent* event) {

@@ -1,27 +1,27 @@
 #pragma once
 // The thumbnail strip in the main window's ThumbPnl and the wide thumbnail
 // window below it: eight cells with the selection frame, the paging buttons
-// with auto-repeat, the mouse wheel, the hover label and extension tag, a
+// with auto-repeat, the hover label and extension tag, a
 // click (a press and a release over the same cell) to open a photo, and the
 // strip's keys and menu item. Created once with the main window; it sets
 // the PaintStrip and ClearStrip hooks.
 
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
-#include <array>
 #include <functional>
 
-#include "core/state/app_state.h"
+#include "core/base/numbered_array.h"
 #include "core/imaging/dib_image.h"
+#include "core/library/thumb_strip.h"
+#include "core/state/app_state.h"
 
 class QKeyEvent;
 class QMouseEvent;
-class QWheelEvent;
 
 namespace lumetta::ui {
 
 class NameLabel;
+class PagingRepeat;
 class PictureWidget;
 class QtUserInterface;
 class SelectionFrame;
@@ -44,9 +44,12 @@ class ThumbStripView : public QObject {
   // The next and previous photo of the keys and the wheel.
   void NextPhoto(bool shift, bool from_wheel);
   void PreviousPhoto(bool shift, bool from_wheel);
+  // One notch of the wheel over the strip (a cell) or the wide window (a
+  // strip's page), towards the user or away.
+  void WheelStep(bool wide, bool towards);
 
   // The cells' pictures (1..47) and the controls, as the windows show them.
-  const TDibImage& CellImage(int cell) const { return images_.at(static_cast<std::size_t>(cell)); }
+  const TDibImage& CellImage(int cell) const { return images_[cell]; }
   PictureWidget* CellWidget(int cell) const;
   SelectionFrame* SelImg() const { return sel_img_; }
   NameLabel* NameImg() const { return name_img_; }
@@ -55,6 +58,7 @@ class ThumbStripView : public QObject {
   StripButton* ThumbTopBtn() const { return top_btn_; }
   StripButton* ThumbEndBtn() const { return end_btn_; }
   TWideThumbForm* WideThumbForm() const { return wide_; }
+  const PagingRepeat& Repeat() const { return *repeat_; }
   // The place of a strip cell (1..8) on ThumbPnl.
   static QRect StripCellRect(int cell);
 
@@ -87,7 +91,6 @@ class ThumbStripView : public QObject {
   const Area& AreaOf(int cell) const;
 
   bool HandleMouse(QWidget* widget, QEvent* event);
-  bool HandleWheel(QWidget* widget, QWheelEvent* event);
   void StripPress(int cell);
   void DragMove(QMouseEvent* event);
   void DragEnd(QMouseEvent* event);
@@ -98,18 +101,16 @@ class ThumbStripView : public QObject {
   void WideKey(QKeyEvent* event);
 
   void StartRepeat(std::function<bool()> step);
-  void RepeatTick();
-  void StopRepeat();
 
   AppState& state_;
   QtUserInterface& ui_;
   TMainForm& form_;
   QWidget* thumb_pnl_ = nullptr;
 
-  // images_[1..47]: what the cells show.
-  std::array<TDibImage, 48> images_;
+  // What the cells show.
+  OneBasedArray<TDibImage, 47> images_;
   TDibImage grey_;
-  std::array<PictureWidget*, 9> strip_cells_{};
+  OneBasedArray<PictureWidget*, kStripCells> strip_cells_;
   SelectionFrame* sel_img_ = nullptr;
   NameLabel* name_img_ = nullptr;
   StripButton* left_btn_ = nullptr;
@@ -129,10 +130,8 @@ class ThumbStripView : public QObject {
   int pressed_cell_ = 0;
   bool dragging_ = false;
 
-  QTimer repeat_timer_;
-  std::function<bool()> repeat_step_;
+  PagingRepeat* repeat_ = nullptr;
 
-  int wheel_rest_ = 0;
 };
 
 }  // namespace lumetta::ui

@@ -26,7 +26,7 @@ TWideThumbForm::TWideThumbForm(QWidget* owner)
     widget->setObjectName(QString("WideThumbImg%1").arg(cell));
     widget->setGeometry(CellRect(cell));
     widget->setCursor(Qt::PointingHandCursor);
-    cells_.at(static_cast<std::size_t>(cell - kFirstCell)) = widget;
+    cells_[cell] = widget;
   }
   top_btn_ = new StripButton(QString(), StripButton::Glyph::ToStart, panel_);
   top_btn_->setObjectName("ThumbTopBtn");

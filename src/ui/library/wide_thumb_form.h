@@ -5,9 +5,9 @@
 // the strip and shown or hidden; the strip's controller drives it.
 
 #include <QWidget>
-#include <array>
 #include <functional>
 
+#include "core/base/numbered_array.h"
 #include "ui/library/strip_widgets.h"
 #include "ui/view/picture_widget.h"
 
@@ -22,7 +22,7 @@ class TWideThumbForm : public QWidget {
   explicit TWideThumbForm(QWidget* owner);
 
   QWidget* WideThumbPnl() const { return panel_; }
-  PictureWidget* Cell(int cell) const { return cells_.at(static_cast<std::size_t>(cell - kFirstCell)); }
+  PictureWidget* Cell(int cell) const { return cells_[cell]; }
   NameLabel* NameImg() const { return name_img_; }
   StripButton* ThumbTopBtn() const { return top_btn_; }
   StripButton* ThumbEndBtn() const { return end_btn_; }
@@ -43,7 +43,7 @@ class TWideThumbForm : public QWidget {
 
  private:
   QWidget* panel_ = nullptr;
-  std::array<PictureWidget*, kLastCell - kFirstCell + 1> cells_{};
+  NumberedArray<PictureWidget*, kFirstCell, kLastCell> cells_;
   NameLabel* name_img_ = nullptr;
   StripButton* top_btn_ = nullptr;
   StripButton* end_btn_ = nullptr;

@@ -33,7 +33,6 @@ class FakeUi : public UserInterface {
   std::map<Ctl, bool> enabled;
   std::map<Ctl, bool> visible;
   std::map<Ctl, Colour> colours;
-  std::map<Ctl, int> lefts;
   std::string caption;
   int busy_depth = 0;
   int busy_calls = 0;
@@ -42,7 +41,7 @@ class FakeUi : public UserInterface {
   int paint_flushes = 0;
 
   void ShowMessageBox(const std::vector<std::string>& lines) override { boxes.push_back({Box::Message, lines, {}}); }
-  void ReportError(std::string_view message) override { boxes.push_back({Box::Error, {std::string(message)}, {}}); }
+  void ReportError(const Exception& failure) override { boxes.push_back({Box::Error, ErrorLines(failure), {}}); }
   int AskYesNo(const std::vector<std::string>& lines) override {
     boxes.push_back({Box::YesNo, lines, {}});
     return Next(2);
@@ -57,7 +56,6 @@ class FakeUi : public UserInterface {
   void SetEnabled(Ctl c, bool v) override { enabled[c] = v; }
   void SetVisible(Ctl c, bool v) override { visible[c] = v; }
   void SetTextColour(Ctl c, Colour v) override { colours[c] = v; }
-  void SetLeft(Ctl c, int v) override { lefts[c] = v; }
   void SetCaption(std::string_view c) override { caption = std::string(c); }
   void SetBusy(bool busy) override {
     busy_depth += busy ? 1 : -1;

@@ -34,8 +34,8 @@ struct FolderFixture {
 
   // Makes root the folder of slot, as at start-up, and selects it.
   void UseSlot(std::int32_t slot, const std::string& root) {
-    state.settings.SlotFolder[static_cast<std::size_t>(slot)] = root;
-    state.SlotLastFolder[static_cast<std::size_t>(slot)] = root;
+    state.settings.SlotFolder[slot] = root;
+    state.SlotLastFolder[slot] = root;
     state.SlotIndex = slot;
     state.CurrentFolder = root;
   }

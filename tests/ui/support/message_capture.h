@@ -3,7 +3,6 @@
 // a message box, confirmation or choice, and the next one of them recorded
 // and closed as soon as it opens.
 
-#include <QMessageBox>
 #include <QStringList>
 #include <QtTest>
 
@@ -35,27 +34,6 @@ inline void RecordNextMessage(QStringList* lines, QWidget* not_this = nullptr) {
         w->close();
       },
       not_this);
-}
-
-// The platform's error box (the report of an unhandled failure): its
-// title, icon and text.
-struct ErrorBox {
-  QString title;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QString text;
-};
-
-// Records the next modal window, which must be the error box, and closes it.
-inline void RecordNextErrorBox(ErrorBox* box) {
-  WhenModalOpens([box](QWidget* w) {
-    auto* message = qobject_cast<QMessageBox*>(w);
-    if (message == nullptr) {
-      QTest::qFail("the next modal window is no error box", __FILE__, __LINE__);
-    } else {
-      *box = {message->windowTitle(), message->icon(), message->text()};
-    }
-    w->close();
-  });
 }
 
 }  // namespace lumetta::testing_support

@@ -1,4 +1,4 @@
-#include "ui/imaging/adjust_controls.h"
+#include "ui/view/adjust_controls.h"
 
 #include <QActionGroup>
 #include <QMenu>

@@ -1,5 +1,5 @@
 #include "ui/app/widget_helpers.h"
-#include "ui/imaging/akarusa_form.h"
+#include "ui/view/akarusa_form.h"
 
 #include <QKeyEvent>
 #include <QShowEvent>

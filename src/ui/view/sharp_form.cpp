@@ -1,4 +1,4 @@
-#include "ui/imaging/sharp_form.h"
+#include "ui/view/sharp_form.h"
 
 #include <QLabel>
 #include <QShowEvent>
