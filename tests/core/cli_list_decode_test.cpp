@@ -1,9 +1,9 @@
 // lumetta-cli list and decode, run as the separate program they are.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
+#include "support/cli_run.h"
 #include "support/exif_bytes.h"
 #include "support/temp_dir.h"
 
@@ -13,24 +13,8 @@ namespace {
 using testing_support::ExifJpeg;
 using testing_support::ExifLayout;
 using testing_support::ReadAll;
+using testing_support::RunCli;
 using testing_support::TempDir;
-
-struct Run {
-  int status;
-  std::string out;
-};
-
-Run Cli(const std::string& arguments, const TempDir& dir) {
-  const std::string out = dir / "cli-out.txt";
-  const std::string command = std::string("'") + LUMETTA_CLI + "' " + arguments + " >'" + out + "' 2>/dev/null";
-  const int raw = std::system(command.c_str());
-#ifdef _WIN32
-  const int status = raw;
-#else
-  const int status = (raw >> 8) & 0xFF;  // the exit status within the wait status
-#endif
-  return {status, ReadAll(out)};
-}
 
 TEST(CliList, PrintsThePhotoListAsTheStripShowsIt) {
   TempDir dir;
@@ -38,8 +22,8 @@ TEST(CliList, PrintsThePhotoListAsTheStripShowsIt) {
   for (const char* name : {"img_9.jpg", "IMG_10.jpg", "b.JPG", "b_jpg.lum", "notes.txt", "c.tif"}) {
     dir.Write(std::string("photos/") + name, "x");
   }
-  EXPECT_EQ(Cli("list '" + folder + "'", dir).out, "b_jpg.lum\nc.tif\nIMG_10.jpg\nimg_9.jpg\n");
-  EXPECT_EQ(Cli("list '" + folder + "' --sort name --desc", dir).out, "img_9.jpg\nIMG_10.jpg\nc.tif\nb_jpg.lum\n");
+  EXPECT_EQ(RunCli(dir, "list '" + folder + "'").out, "b_jpg.lum\nc.tif\nIMG_10.jpg\nimg_9.jpg\n");
+  EXPECT_EQ(RunCli(dir, "list '" + folder + "' --sort name --desc").out, "img_9.jpg\nIMG_10.jpg\nc.tif\nb_jpg.lum\n");
 }
 
 TEST(CliList, SortsByExifDate) {
@@ -52,21 +36,21 @@ TEST(CliList, SortsByExifDate) {
   dir.Write("photos/a.jpg", ExifJpeg(late));
   dir.Write("photos/b.jpg", ExifJpeg(early));
   dir.Write("photos/c.jpg", "no exif");
-  EXPECT_EQ(Cli("list '" + folder + "' --sort exif", dir).out, "b.jpg\na.jpg\nc.jpg\n");
-  EXPECT_EQ(Cli("list '" + folder + "' --sort exif --desc", dir).out, "c.jpg\na.jpg\nb.jpg\n");
+  EXPECT_EQ(RunCli(dir, "list '" + folder + "' --sort exif").out, "b.jpg\na.jpg\nc.jpg\n");
+  EXPECT_EQ(RunCli(dir, "list '" + folder + "' --sort exif --desc").out, "c.jpg\na.jpg\nb.jpg\n");
 }
 
 TEST(CliList, WrongArgumentsExitWithTwoAndAMissingFolderWithOne) {
   TempDir dir;
-  EXPECT_EQ(Cli("list", dir).status, 2);
-  EXPECT_EQ(Cli("list '" + dir.Path() + "' --sort size", dir).status, 2);
-  EXPECT_EQ(Cli("list '" + (dir / "gone") + "'", dir).status, 1);
+  EXPECT_EQ(RunCli(dir, "list").status, 2);
+  EXPECT_EQ(RunCli(dir, "list '" + dir.Path() + "' --sort size").status, 2);
+  EXPECT_EQ(RunCli(dir, "list '" + (dir / "gone") + "'").status, 1);
 }
 
 TEST(CliDecode, DecodesJpegAndTiffAndRefusesLzw) {
   TempDir dir;
   const std::string jpeg = std::string(LUMETTA_FIXTURES) + "/camera/Canon_40D.jpg";
-  EXPECT_EQ(Cli("decode '" + jpeg + "' -o '" + (dir / "out.bmp") + "'", dir).status, 0);
+  EXPECT_EQ(RunCli(dir, "decode '" + jpeg + "' -o '" + (dir / "out.bmp") + "'").status, 0);
   const std::string bmp = ReadAll(dir / "out.bmp");
   ASSERT_GT(bmp.size(), 54u);
   EXPECT_EQ(bmp.substr(0, 2), "BM");
@@ -85,7 +69,7 @@ TEST(CliDecode, DecodesJpegAndTiffAndRefusesLzw) {
   tiff.append(4, '\0');
   tiff += "\x01\x02\x03\x04\x05\x06";
   const std::string tif = dir.Write("a.tif", tiff);
-  EXPECT_EQ(Cli("decode '" + tif + "' -o '" + (dir / "t.bmp") + "'", dir).status, 0);
+  EXPECT_EQ(RunCli(dir, "decode '" + tif + "' -o '" + (dir / "t.bmp") + "'").status, 0);
   const std::string tbmp = ReadAll(dir / "t.bmp");
   ASSERT_EQ(tbmp.size(), 54u + 8u);
   EXPECT_EQ(tbmp.substr(54, 6), "\x03\x02\x01\x06\x05\x04");
@@ -93,7 +77,7 @@ TEST(CliDecode, DecodesJpegAndTiffAndRefusesLzw) {
   // The first entry becomes Compression 5 (LZW).
   tiff[11] = 3;
   tiff[21] = 5;
-  EXPECT_EQ(Cli("decode '" + dir.Write("lzw.tif", tiff) + "' -o '" + (dir / "l.bmp") + "'", dir).status, 1);
+  EXPECT_EQ(RunCli(dir, "decode '" + dir.Write("lzw.tif", tiff) + "' -o '" + (dir / "l.bmp") + "'").status, 1);
 }
 
 }  // namespace

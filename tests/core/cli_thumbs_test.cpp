@@ -1,7 +1,6 @@
 // lumetta-cli thumbs, run as the separate program it is.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -11,6 +10,7 @@
 #include "core/library/folder_scan.h"
 #include "core/library/photo_extensions.h"
 #include "core/library/thumbnail_cache.h"
+#include "support/cli_run.h"
 #include "support/fake_ui.h"
 #include "support/temp_dir.h"
 #include "support/thumb_photos.h"
@@ -19,6 +19,7 @@ namespace lumetta {
 namespace {
 
 using testing_support::Bgr;
+using testing_support::RunCli;
 using testing_support::BmpBytes;
 using testing_support::FakeUi;
 using testing_support::LumFile;
@@ -26,16 +27,6 @@ using testing_support::MakePicture;
 using testing_support::ReadAll;
 using testing_support::TempDir;
 using testing_support::Uniform;
-
-int Cli(const std::string& arguments) {
-  const std::string command = std::string("'") + LUMETTA_CLI + "' " + arguments + " >/dev/null 2>&1";
-  const int raw = std::system(command.c_str());
-#ifdef _WIN32
-  return raw;
-#else
-  return (raw >> 8) & 0xFF;
-#endif
-}
 
 // A slot root Photos with the folder Photos/Day1 of four photos, and the
 // program's folder App with its settings.
@@ -75,7 +66,7 @@ TEST(CliThumbs, FillsTheSlotsCacheWithTheBytesTheStripCaches) {
   CliFixture f;
   const std::string photo = ReadAll(f.dir / "Photos/Day1/a.bmp");
   const std::string edits = ReadAll(f.dir / "Photos/Day1/e_bmp.lum");
-  ASSERT_EQ(Cli("thumbs '" + (f.dir / "Photos/Day1") + "' --app-folder '" + (f.dir / "App") + "'"), 0);
+  ASSERT_EQ(RunCli(f.dir, "thumbs '" + (f.dir / "Photos/Day1") + "' --app-folder '" + (f.dir / "App") + "'").status, 0);
   EXPECT_EQ(ReadAll(f.dir / "Photos/Day1/a.bmp"), photo);
   EXPECT_EQ(ReadAll(f.dir / "Photos/Day1/e_bmp.lum"), edits);
   f.Strip();
@@ -90,8 +81,8 @@ TEST(CliThumbs, FillsTheSlotsCacheWithTheBytesTheStripCaches) {
 
 TEST(CliThumbs, WritesEveryPhotosThumbnailToTheOutputFolder) {
   CliFixture f;
-  ASSERT_EQ(Cli("thumbs '" + (f.dir / "Photos/Day1") + "' -o '" + (f.dir / "out") + "' --app-folder '" +
-                (f.dir / "App") + "'"),
+  ASSERT_EQ(RunCli(f.dir, "thumbs '" + (f.dir / "Photos/Day1") + "' -o '" + (f.dir / "out") + "' --app-folder '" +
+                (f.dir / "App") + "'").status,
             0);
   const auto strip = f.Strip();
   for (std::int32_t pos = 1; pos <= strip->photos.PhotoCount; ++pos) {
@@ -105,10 +96,10 @@ TEST(CliThumbs, WritesEveryPhotosThumbnailToTheOutputFolder) {
 TEST(CliThumbs, RefusesAFolderOutsideTheSlots) {
   CliFixture f;
   f.dir.Write("Other/x.bmp", BmpBytes(Uniform(100, 100, {1, 1, 1})));
-  EXPECT_EQ(Cli("thumbs '" + (f.dir / "Other") + "' --app-folder '" + (f.dir / "App") + "'"), 1);
+  EXPECT_EQ(RunCli(f.dir, "thumbs '" + (f.dir / "Other") + "' --app-folder '" + (f.dir / "App") + "'").status, 1);
   EXPECT_FALSE(PathExists(f.dir / "App/Thumbnail/02/Other"));
-  EXPECT_EQ(Cli("thumbs"), 2);
-  EXPECT_EQ(Cli("thumbs '" + (f.dir / "missing") + "'"), 1);
+  EXPECT_EQ(RunCli(f.dir, "thumbs").status, 2);
+  EXPECT_EQ(RunCli(f.dir, "thumbs '" + (f.dir / "missing") + "'").status, 1);
 }
 
 }  // namespace

@@ -2,37 +2,22 @@
 // files it cannot read and for wrong arguments.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "core/imaging/dib_image.h"
+#include "core/support/cli_run.h"
 #include "core/support/temp_dir.h"
 
 namespace lumetta {
 namespace {
 
+using testing_support::CliRun;
 using testing_support::ReadAll;
+using testing_support::RunCli;
 using testing_support::TempDir;
 
 const std::filesystem::path kBmpFixtures = std::filesystem::path(LUMETTA_FIXTURES) / "bmp";
-
-struct CliRun {
-  int status;
-  std::string errors;
-};
-
-CliRun RunCli(const TempDir& dir, const std::string& arguments) {
-  const std::string errors = dir / "stderr.txt";
-  const std::string command = "\"" LUMETTA_CLI "\" " + arguments + " 2>\"" + errors + "\"";
-  const int raw = std::system(command.c_str());
-#ifdef _WIN32
-  const int status = raw;
-#else
-  const int status = (raw >> 8) & 0xFF;  // the exit status within the wait status
-#endif
-  return CliRun{status, ReadAll(errors)};
-}
 
 std::string Quoted(const std::filesystem::path& p) { return "\"" + p.string() + "\""; }
 

@@ -82,13 +82,13 @@ void PrintTo(const FileCase& c, std::ostream* os) { *os << std::filesystem::path
 class JpegLikeDjpegTest : public testing::TestWithParam<FileCase> {};
 
 TEST_P(JpegLikeDjpegTest, FullSizePixelsEqualDjpegWithTheAccurateDct) {
-  if (!HaveDjpeg()) GTEST_SKIP() << "djpeg is not installed";
+  ASSERT_TRUE(HaveDjpeg()) << "djpeg is missing: scripts/setup installs it";
   TempDir dir;
   ExpectSamePicture(*DecodeJpegFile(GetParam().path), Djpeg(GetParam().path, "-dct int", dir), GetParam().path);
 }
 
 TEST_P(JpegLikeDjpegTest, ReducedPixelsEqualDjpegWithTheFastDct) {
-  if (!HaveDjpeg()) GTEST_SKIP() << "djpeg is not installed";
+  ASSERT_TRUE(HaveDjpeg()) << "djpeg is missing: scripts/setup installs it";
   TempDir dir;
   for (int denom : {2, 4, 8}) {
     JpegDecodeOptions options;
@@ -110,8 +110,8 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, JpegLikeDjpegTest,
 
 TEST(JpegDecoder, EverySharedCameraSampleDecodesLikeDjpeg) {
   const std::filesystem::path folder = std::filesystem::path(LUMETTA_SHARED_SAMPLES) / "camera";
-  if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << "no shared samples";
-  if (!HaveDjpeg()) GTEST_SKIP() << "djpeg is not installed";
+  ASSERT_TRUE(std::filesystem::is_directory(folder)) << "the shared samples are missing: " << folder;
+  ASSERT_TRUE(HaveDjpeg()) << "djpeg is missing: scripts/setup installs it";
   TempDir dir;
   int count = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {

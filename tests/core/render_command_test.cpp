@@ -2,7 +2,6 @@
 // that set the view, the quality and the photo's edits.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <ostream>
 #include <string>
 
@@ -10,6 +9,7 @@
 #include "core/imaging/photo_decoder.h"
 #include "core/imaging/resample.h"
 #include "core/view/view_render.h"
+#include "core/support/cli_run.h"
 #include "core/support/fake_ui.h"
 #include "core/support/temp_dir.h"
 #include "core/support/view_images.h"
@@ -18,20 +18,11 @@ namespace lumetta {
 namespace {
 
 using testing_support::FakeUi;
+using testing_support::RunCli;
 using testing_support::NoiseImage;
 using testing_support::ReadAll;
 using testing_support::SamePixels;
 using testing_support::TempDir;
-
-int RunCli(const TempDir& dir, const std::string& arguments) {
-  const std::string command = "\"" LUMETTA_CLI "\" render " + arguments + " 2>\"" + (dir / "stderr.txt") + "\"";
-  const int raw = std::system(command.c_str());
-#ifdef _WIN32
-  return raw;
-#else
-  return (raw >> 8) & 0xFF;
-#endif
-}
 
 struct RenderCase {
   const char* name;
@@ -52,8 +43,8 @@ TEST_P(RenderCommand, WritesTheViewAsTheMainViewShowsIt) {
   photo.SaveToFile(photo_path);
   const std::string before = ReadAll(photo_path);
   const std::string out = dir / "view.bmp";
-  ASSERT_EQ(RunCli(dir, "\"" + photo_path + "\" --view 40x30 " + c.options + " -o \"" + out + "\""), 0)
-      << ReadAll(dir / "stderr.txt");
+  ASSERT_EQ(RunCli(dir, "render \"" + photo_path + "\" --view 40x30 " + c.options + " -o \"" + out + "\"").status, 0)
+      << ReadAll(dir / "cli-stderr.txt");
   EXPECT_EQ(ReadAll(photo_path), before);
 
   AppState state;
@@ -112,15 +103,15 @@ TEST(RenderCommand, RefusesWrongArguments) {
   NoiseImage(20, 10, 1).SaveToFile(photo);
   const std::string p = "\"" + photo + "\" ";
   const std::string o = " -o \"" + (dir / "out.bmp") + "\"";
-  EXPECT_EQ(RunCli(dir, p + o), 2);  // no --view
-  EXPECT_EQ(RunCli(dir, p + "--view 40x" + o), 2);
-  EXPECT_EQ(RunCli(dir, p + "--view 40x30 --rotation 3" + o), 2);
-  EXPECT_EQ(RunCli(dir, p + "--view 40x30 --quality best" + o), 2);
-  EXPECT_EQ(RunCli(dir, p + "--view 40x30 --centre 1,1" + o), 2);
-  EXPECT_EQ(RunCli(dir, p + "--view 40x30 --zoom 1601" + o), 2);
-  EXPECT_EQ(RunCli(dir, p + "--view 40x30 --zoom 200 --centre 20,5" + o), 2);
-  EXPECT_EQ(RunCli(dir, p + "--view 40x30 -o \"" + photo + "\""), 2);
-  EXPECT_EQ(RunCli(dir, "\"" + (dir / "missing.bmp") + "\" --view 40x30" + o), 1);
+  EXPECT_EQ(RunCli(dir, "render " + p + o).status, 2);  // no --view
+  EXPECT_EQ(RunCli(dir, "render " + p + "--view 40x" + o).status, 2);
+  EXPECT_EQ(RunCli(dir, "render " + p + "--view 40x30 --rotation 3" + o).status, 2);
+  EXPECT_EQ(RunCli(dir, "render " + p + "--view 40x30 --quality best" + o).status, 2);
+  EXPECT_EQ(RunCli(dir, "render " + p + "--view 40x30 --centre 1,1" + o).status, 2);
+  EXPECT_EQ(RunCli(dir, "render " + p + "--view 40x30 --zoom 1601" + o).status, 2);
+  EXPECT_EQ(RunCli(dir, "render " + p + "--view 40x30 --zoom 200 --centre 20,5" + o).status, 2);
+  EXPECT_EQ(RunCli(dir, "render " + p + "--view 40x30 -o \"" + photo + "\"").status, 2);
+  EXPECT_EQ(RunCli(dir, "render \"" + (dir / "missing.bmp") + "\" --view 40x30" + o).status, 1);
 }
 
 TEST(RenderCommand, DecodesJpegAndTiffPhotosAsTheViewDoes) {
@@ -129,7 +120,7 @@ TEST(RenderCommand, DecodesJpegAndTiffPhotosAsTheViewDoes) {
     TempDir dir;
     const std::string photo = std::string(LUMETTA_FIXTURES) + "/" + fixture;
     const std::string out = dir / "view.bmp";
-    ASSERT_EQ(RunCli(dir, "\"" + photo + "\" --view 40x30 -o \"" + out + "\""), 0) << ReadAll(dir / "stderr.txt");
+    ASSERT_EQ(RunCli(dir, "render \"" + photo + "\" --view 40x30 -o \"" + out + "\"").status, 0) << ReadAll(dir / "cli-stderr.txt");
 
     AppState state;
     FakeUi ui;
