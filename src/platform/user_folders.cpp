@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 
 #include "core/base/paths.h"
+#include "platform/private_folder.h"
 
 namespace lumetta::platform {
 
@@ -17,6 +18,7 @@ SpecialFolders QuerySpecialFolders() {
   f.DesktopFolder = Utf8(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
   f.DocumentsFolder = Utf8(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
   f.PicturesFolder = Utf8(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+  f.HomeFolder = Utf8(QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
   return f;
 }
 
@@ -27,7 +29,7 @@ std::string UserDataFolder() {
 }
 
 std::string ScratchDataFolder() {
-  return JoinPath(Utf8(QDir::tempPath()), "lumetta-" + Utf8(qEnvironmentVariable("USER", "user")));
+  return PrivateFolderIn(Utf8(QDir::tempPath()), "lumetta-" + Utf8(qEnvironmentVariable("USER", "user")));
 }
 
 }  // namespace lumetta::platform

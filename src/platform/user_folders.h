@@ -17,7 +17,9 @@ std::string ExecutableFolder();
 // $XDG_DATA_HOME/lumetta (or its platform equivalent).
 std::string UserDataFolder();
 
-// A last resort for a run whose data folders cannot be created anywhere.
+// A last resort for a run whose data folders cannot be created anywhere: a
+// folder of the user's own under the system's temporary folder, which nobody
+// else can enter.
 std::string ScratchDataFolder();
 
 }  // namespace lumetta::platform

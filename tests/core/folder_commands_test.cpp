@@ -195,6 +195,16 @@ TEST(RenameFolder, RenamingTheSlotRootRewritesTheSettings) {
   EXPECT_EQ(f.watched, album);
 }
 
+TEST(RenameFolder, RenamingTheSlotRootRefreshesItsLabelAndHint) {
+  CommandFixture f;
+  f.ui.folder_form_replies.push_back({{"album"}, kFolderFormClose});
+  FolderTreeMouseDown(f.state, f.ui, f.state.tree.Root(), true);
+  EXPECT_EQ(f.ui.hints[Ctl::FolderLbl1], f.dir / "album");
+  const std::string shown = f.ui.texts[Ctl::FolderLbl1] + f.ui.texts[Ctl::FolderLbl1B];
+  EXPECT_NE(shown.find("album"), std::string::npos) << shown;
+  EXPECT_EQ(shown.find("photos"), std::string::npos) << shown;
+}
+
 TEST(RenameFolder, ANameShiftJisCannotHoldIsKeptInTheSettings) {
   CommandFixture f;
   f.ui.folder_form_replies.push_back({{"사진 🌸"}, kFolderFormClose});

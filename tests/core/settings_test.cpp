@@ -135,6 +135,19 @@ TEST(SettingsFile, TextOutsideCodePage932IsStoredAsUtf8WithBom) {
   EXPECT_EQ(LoadSettings(dir / "s.dat").SlotFolder[1], "/home/user/Φωτογραφίες");
 }
 
+TEST(SettingsFile, FolderNamesTypedOnLinuxSurviveSavingAndLoading) {
+  TempDir dir;
+  Settings s;
+  s.SlotFolder[1] = "/home/user/写真〜2024";
+  s.SlotFolder[2] = "/home/user/a−b";
+  s.CameraFolders[1] = "/media/user/CARD—1";
+  SaveSettings(dir / "s.dat", s);
+  const Settings loaded = LoadSettings(dir / "s.dat");
+  EXPECT_EQ(loaded.SlotFolder[1], s.SlotFolder[1]);
+  EXPECT_EQ(loaded.SlotFolder[2], s.SlotFolder[2]);
+  EXPECT_EQ(loaded.CameraFolders[1], s.CameraFolders[1]);
+}
+
 TEST(SettingsFile, JapaneseTextIsStoredInCodePage932) {
   TempDir dir;
   Settings s;

@@ -9,6 +9,7 @@
 #include "core/library/open_photo.h"
 #include "core/base/paths.h"
 #include "core/records/edited_photo_reader.h"
+#include "core/view/view_commands.h"
 #include "core/view/view_render.h"
 #include "support/show_fixture.h"
 #include "support/tiff_bytes.h"
@@ -244,6 +245,32 @@ TEST_P(ReadErrorTest, ShowsTheMessageAndABlackView) {
   EXPECT_EQ(f.state.view.ViewWidth, 80);
   EXPECT_EQ(f.ui.busy_depth, 0);
   EXPECT_EQ(f.PhotoBytes(), before);
+}
+
+// Zoom and turn after a read error act on nothing: never on the pixels of
+// the photo shown before, under the damaged file's name.
+TEST(ShowReadError, ZoomAndTurnThenLeaveTheBlackViewAlone) {
+  ShowFixture f;
+  f.WritePhoto("photos/a.bmp", ColourOf(1), 400, 300);
+  f.dir.Write("photos/b.jpg", "not a photo");
+  f.Open("photos");
+  ShowPhoto(f.state, f.ui, 1, 1);
+  ZoomStepDown(f.state, f.ui, CommandSource::Key);
+  ASSERT_TRUE(f.state.current.Edits.ZoomMode);
+  ShowPhoto(f.state, f.ui, 2, 1);
+  EXPECT_EQ(f.ui.Text(Ctl::JoutaiLbl), "【全体を表示中】");
+  EXPECT_EQ(f.ui.Text(Ctl::RitsuLbl), "   %");
+  const std::size_t boxes = f.ui.boxes.size();
+  ZoomStepUp(f.state, f.ui, CommandSource::Key);
+  TurnRight(f.state, f.ui, CommandSource::Key);
+  EXPECT_EQ(f.state.current.Name, "b.jpg");
+  EXPECT_EQ(f.state.current.Edits, PlainPhotoEdits(0));
+  EXPECT_EQ(f.ui.boxes.size(), boxes);
+  for (const auto& [x, y] : {std::pair{0, 0}, {40, 30}, {79, 59}}) EXPECT_EQ(f.ViewAt(x, y), kBlack);
+  // The next readable photo is shown as usual.
+  ShowPhoto(f.state, f.ui, 1, 1);
+  EXPECT_FALSE(f.state.CurrentUnreadable);
+  EXPECT_EQ(f.ViewAt(40, 30), ColourOf(1));
 }
 
 std::string LzwTiff() {

@@ -8,6 +8,7 @@
 
 #include "core/base/data_file.h"
 #include "core/base/paths.h"
+#include "core/library/thumb_cache_path.h"
 #include "support/fake_ui.h"
 #include "support/temp_dir.h"
 
@@ -126,6 +127,17 @@ TEST(ClearTempFolder, EmptiesTheFolderAndRemovesLinksAsLinks) {
   EXPECT_EQ(testing_support::ReadAll(precious), "keep me");
 }
 
+TEST(ClearTempFolder, ATempFolderThatIsALinkIsLeftAlone) {
+  TempDir dir;
+  dir.MakeDir("app");
+  const std::string precious = dir.Write("photos/keep.jpg", "keep me");
+  fs::create_directory_symlink(dir / "photos", dir / "app/Temp");
+  ClearTempFolder(dir / "app/Temp");
+  EXPECT_EQ(testing_support::ReadAll(precious), "keep me");
+  EXPECT_FALSE(RemoveInside(dir / "app/Temp", dir / "app/Temp/keep.jpg"));
+  EXPECT_TRUE(fs::exists(precious));
+}
+
 TEST(ClearTempFolder, RefusesRootsAndEmptyPaths) {
   TempDir dir;
   const std::string file = dir.Write("x/file", "x");
@@ -191,6 +203,40 @@ TEST_F(CloseTest, RefusedWhileBusyOrWhileASlideShowRuns) {
   EXPECT_EQ(CloseQuery(state_, ui_, false, hooks), CloseAnswer::Refuse);
   EXPECT_EQ(CloseQuery(state_, ui_, false, hooks), CloseAnswer::Close);
   EXPECT_TRUE(ui_.boxes.empty());
+}
+
+TEST_F(CloseTest, AThumbnailFolderThatIsALinkIsNotSwept) {
+  const std::string elsewhere = dir_.MakeDir("elsewhere");
+  const std::string precious = dir_.Write("elsewhere/01/photos/sub/other_jpg.bmp", "keep me");
+  fs::remove_all(state_.folders.ThumbnailFolder);
+  fs::create_directory_symlink(elsewhere, state_.folders.ThumbnailFolder);
+  EXPECT_EQ(CloseQuery(state_, ui_, false), CloseAnswer::Close);
+  EXPECT_EQ(testing_support::ReadAll(precious), "keep me");
+}
+
+// Roots whose name also occurs above them, and the filesystem root, keep
+// their caches (and the rotation files that are the only record of plain
+// photos' turns) through a sweep.
+TEST_F(CloseTest, RootsWithARepeatedNameKeepTheirCacheThroughASweep) {
+  const std::string root = dir_.MakeDir("x/photos/photos");
+  dir_.Write("x/photos/photos/day1/a.jpg", "x");
+  state_.settings.SlotFolder[2] = root;
+  const std::string thumb = ThumbCachePath(state_, 2, root + "/day1", "a.jpg");
+  dir_.Write(thumb.substr(dir_.Path().size() + 1), "bmp");
+  const std::string turn = dir_.Write(ThumbRotationPath(thumb).substr(dir_.Path().size() + 1), "100\r\n1\r\n");
+  EXPECT_TRUE(SweepThumbnailCacheIfDue(state_));
+  EXPECT_TRUE(fs::exists(thumb));
+  EXPECT_TRUE(fs::exists(turn));
+}
+
+TEST_F(CloseTest, AFilesystemRootSlotKeepsItsCacheThroughASweep) {
+  state_.settings.SlotFolder[3] = "/";
+  const std::string photo_folder = dir_.Path() + "/photos";
+  dir_.Write("photos/a.jpg", "x");
+  const std::string thumb = ThumbCachePath(state_, 3, photo_folder, "a.jpg");
+  dir_.Write(thumb.substr(dir_.Path().size() + 1), "bmp");
+  EXPECT_TRUE(SweepThumbnailCacheIfDue(state_));
+  EXPECT_TRUE(fs::exists(thumb));
 }
 
 TEST_F(CloseTest, DriveRootSlotSweepsTheFullWidthColonFolder) {

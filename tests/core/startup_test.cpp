@@ -23,6 +23,7 @@ StartupEnvironment EnvIn(const TempDir& dir) {
   env.Special.DesktopFolder = dir.MakeDir("home/Desktop");
   env.Special.DocumentsFolder = dir.MakeDir("home/Documents");
   env.Special.PicturesFolder = dir.MakeDir("home/Pictures");
+  env.Special.HomeFolder = dir / "home";
   env.Today = {2026, 12, 10};
   env.ScreenWidth = 1280;
   env.ScreenHeight = 1024;
@@ -72,6 +73,39 @@ TEST(Startup, DefaultSlotFallsBackToDocumentsThenDesktop) {
   AppState b;
   CreateMainState(b, env, ui);
   EXPECT_EQ(b.settings.SlotFolder[1], env.Special.DesktopFolder);
+}
+
+// A fresh home folder may have none of the three: slot 1 is the home folder
+// itself, and nothing but the welcome text is said.
+TEST(Startup, WithoutPicturesDocumentsAndDesktopSlotOneIsTheHomeFolder) {
+  TempDir dir;
+  StartupEnvironment env = EnvIn(dir);
+  for (const std::string& f : {env.Special.PicturesFolder, env.Special.DocumentsFolder, env.Special.DesktopFolder}) {
+    std::filesystem::remove(f);
+  }
+  AppState state;
+  FakeUi ui;
+  CreateMainState(state, env, ui);
+  EXPECT_EQ(state.settings.SlotFolder[1], env.Special.HomeFolder);
+  EXPECT_TRUE(ui.boxes.empty());
+}
+
+// An empty file, or one whose lines cannot be read, gives the real first-run
+// values: the window centred and slot 1 on the pictures folder.
+TEST(Startup, UnreadableSettingsLinesTakeTheFirstRunValues) {
+  for (const std::string& content : {std::string(), std::string("x\r\ny\r\n")}) {
+    TempDir dir;
+    const StartupEnvironment env = EnvIn(dir);
+    WriteFileAtomically(JoinPath(env.ExecutableFolder, "Lumetta-ini.dat"), content);
+    AppState state;
+    FakeUi ui;
+    CreateMainState(state, env, ui);
+    EXPECT_FALSE(state.FirstRun);
+    EXPECT_EQ(state.settings.WindowLeft, 128) << content.size();
+    EXPECT_EQ(state.settings.WindowTop, 140);
+    EXPECT_EQ(state.settings.SlotFolder[1], env.Special.PicturesFolder);
+    EXPECT_EQ(state.settings.SortMode, Settings{}.SortMode);
+  }
 }
 
 TEST(Startup, ExistingSettingsAreReadAndNotAFirstRun) {
@@ -132,6 +166,23 @@ TEST(Startup, SettingsWriteFailureIsReportedAndKeepsTheSettings) {
   ASSERT_EQ(ui.boxes.size(), 1u);
   EXPECT_EQ(ui.boxes[0].lines[0], "設定ファイルを保存できませんでした。");
   EXPECT_EQ(state.settings.WindowLeft, 42);
+}
+
+TEST(Startup, SavingWhileTheProgramRunsWritesWhereTheWindowIsNow) {
+  TempDir dir;
+  AppState state;
+  state.folders = MakeAppFolders(dir.Path(), {});
+  state.settings.WindowLeft = 10;
+  state.settings.WindowTop = 20;
+  FakeUi ui;
+  ui.window_position = std::make_pair(300, 250);
+  ASSERT_TRUE(WriteSettingsFile(state, ui));
+  const Settings stored = LoadSettings(state.folders.SettingsFile());
+  EXPECT_EQ(stored.WindowLeft, 300);
+  EXPECT_EQ(stored.WindowTop, 250);
+  ui.window_position.reset();
+  ASSERT_TRUE(WriteSettingsFile(state, ui));
+  EXPECT_EQ(LoadSettings(state.folders.SettingsFile()).WindowLeft, 10);
 }
 
 struct ScreenCase {

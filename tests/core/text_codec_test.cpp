@@ -26,6 +26,19 @@ TEST(TextCodec, FallsBackToUtf8WithBomForCharactersOutsideCodePage932) {
   EXPECT_EQ(DecodeDataText(EncodeDataText("写真")), "写真");
 }
 
+// Characters whose code page 932 conversion reads back as another character
+// (what Linux input methods type for 〜 and −) must not be stored that way.
+class LossyCharacter : public testing::TestWithParam<const char*> {};
+
+TEST_P(LossyCharacter, SurvivesADataFileRoundTrip) {
+  const std::string text = std::string("写真") + GetParam() + "2024";
+  EXPECT_FALSE(Utf8ToCp932(text).has_value());
+  EXPECT_EQ(DecodeDataText(EncodeDataText(text)), text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Characters, LossyCharacter,
+                         testing::Values("〜", "−", "—", "‖", "¢", "£", "¬"));
+
 TEST(TextCodec, InvalidCodePage932BytesBecomeReplacementCharacters) {
   EXPECT_EQ(Cp932ToUtf8(std::string("a\x81", 2)), "a\xEF\xBF\xBD");
   EXPECT_EQ(Cp932ToUtf8(std::string("\xA0z", 2)), "\xEF\xBF\xBDz");

@@ -46,15 +46,29 @@ INSTANTIATE_TEST_SUITE_P(
         PathCase{"an edited-photo file", 2, "Photos/Trip", "Photos/Trip/Day1", "IMG_0001_jpg.lum",
                  "02/Trip/Day1/IMG_0001_jpg_lum.bmp"},
         PathCase{"a drive-like root", 3, "media/D:", "media/D:/photos", "a.jpeg", "03/D：/photos/a_jpeg.bmp"},
-        PathCase{"a name with dots", 1, "P", "P/x", "my.holiday.Tiff", "01/P/x/my.holiday_Tiff.bmp"}));
+        PathCase{"a name with dots", 1, "P", "P/x", "my.holiday.Tiff", "01/P/x/my.holiday_Tiff.bmp"},
+        PathCase{"a root named like its parent", 1, "x/photos/photos", "x/photos/photos/day1", "a.jpg",
+                 "01/photos/day1/a_jpg.bmp"},
+        PathCase{"a root whose name starts a parent's name", 2, "pics/pic", "pics/pic/a", "b.jpg",
+                 "02/pic/a/b_jpg.bmp"}));
 
-TEST(ThumbCachePath, AFolderOfAnotherRootGoesBelowTheCacheWhole) {
+TEST(ThumbCachePath, TheFilesystemRootHasANameOfItsOwn) {
   TempDir dir;
   auto state = std::make_unique<AppState>();
   state->folders.ThumbnailFolder = dir / "Thumbnail";
   state->settings.SlotFolder[1] = "/";
+  EXPECT_EQ(SlotCacheName("/"), std::string(kRootCacheName));
   EXPECT_EQ(ThumbCachePath(*state, 1, dir / "some/where", "a.jpg"),
-            JoinPath(JoinPath(dir / "Thumbnail/01", (dir / "some/where").substr(1)), "a_jpg.bmp"));
+            JoinPath(JoinPath(dir / "Thumbnail/01", std::string(kRootCacheName) + (dir / "some/where")),
+                     "a_jpg.bmp"));
+}
+
+TEST(ThumbCachePath, AFolderOutsideItsRootGoesFromTheRootsNameOn) {
+  TempDir dir;
+  auto state = std::make_unique<AppState>();
+  state->folders.ThumbnailFolder = dir / "Thumbnail";
+  state->settings.SlotFolder[1] = dir / "a/Trip";
+  EXPECT_EQ(ThumbCachePath(*state, 1, dir / "b/Trip/day", "a.jpg"), dir / "Thumbnail/01/Trip/day/a_jpg.bmp");
 }
 
 TEST(ThumbCachePath, TakesExistingFoldersAndFilesAsTheyAreSpelt) {

@@ -173,6 +173,24 @@ TEST(BuildThumbnail, AnEditedPhotoShowsItsTurnBrightnessAndZoom) {
   EXPECT_EQ(At(r.Thumb, 79, 59), (Bgr{40 + 10, 30 + 10, 110}));
 }
 
+// The builder uses lines 3 to 10; an effect or comment-position line it
+// does not use cannot make the thumbnail black.
+TEST(BuildThumbnail, AnEditedPhotoNeedsNoEffectOrCommentPositionLine) {
+  for (std::size_t keep : {10u, 11u}) {
+    Built b;
+    b.Photo("p.bmp", MakePicture(160, 120, [](int x, int) { return x < 80 ? kBlack : kWhite; }));
+    LumFile lum;
+    lum.brightness = 40;
+    std::vector<std::string> lines = lum.Lines();
+    lines.resize(keep);
+    if (keep == 11) lines[10] = "chrome";
+    WriteDataFileLines(b.dir / "p_bmp.lum", lines);
+    const ThumbnailResult r = b.Build("p_bmp.lum");
+    ASSERT_TRUE(r.Made) << keep << " lines";
+    EXPECT_EQ(At(r.Thumb, 60, 30), kWhite);
+  }
+}
+
 TEST(BuildThumbnail, AnEditedPhotoSharpensAtLeastAtLevelEight) {
   // Level 4 would take 2 x 60 + 4; the thumbnail takes level 8: 60 + 4.
   Built b;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <string>
+#include <tuple>
 
 #include "core/state/settings.h"
 #include "core/base/paths.h"
@@ -63,6 +65,21 @@ TEST(ZoomStepUp, StopsAtSixteenHundredAndAtTheSizeLimit) {
   EXPECT_EQ(f.state.view.ZoomPercent, 67);
   EXPECT_TRUE(f.ui.repaints.empty());
   EXPECT_TRUE(f.ui.boxes.empty());
+}
+
+// Zoomed far out, a tiny photo still shows one pixel: no error, the view
+// follows the new value.
+TEST(ZoomStepDown, ATinyPhotoShrinksToOnePixelWithoutAnError) {
+  for (const auto& [w, h, steps] : {std::tuple{2, 2, 8}, std::tuple{3000, 2, 11}}) {
+    ViewFixture f(NoiseImage(w, h, 2));
+    RenderView(f.state, f.ui, false);
+    SetZoomValue(f.state, 100);
+    for (int k = 0; k < steps; ++k) ZoomStepDown(f.state, f.ui);
+    EXPECT_TRUE(f.ui.boxes.empty()) << w << "x" << h;
+    EXPECT_GE(f.state.view.ZoomWidth, 1);
+    EXPECT_GE(f.state.view.ZoomHeight, 1);
+    EXPECT_EQ(f.ui.Text(Ctl::RitsuLbl), RitsuText(f.state.view.ZoomPercent));
+  }
 }
 
 TEST(ZoomStepDown, SetsTheRedoFlagForTheRenderThatClearsIt) {

@@ -108,8 +108,10 @@ INSTANTIATE_TEST_SUITE_P(Values, OtherZoomValues,
                                            StepCase{45, 50, 33}, StepCase{46, 67, 33}, StepCase{52, 67, 33},
                                            StepCase{53, 67, 50}, StepCase{62, 67, 50}, StepCase{63, 100, 50},
                                            StepCase{68, 100, 67}, StepCase{99, 100, 67}, StepCase{101, 200, 100},
-                                           StepCase{201, 400, 200}, StepCase{399, 400, 200}, StepCase{401, 800, 67},
-                                           StepCase{640, 800, 67}, StepCase{1000, 1600, 67}));
+                                           StepCase{201, 400, 200}, StepCase{399, 400, 200}, StepCase{401, 800, 400},
+                                           StepCase{512, 800, 400}, StepCase{640, 800, 400},
+                                           StepCase{799, 800, 400}, StepCase{801, 1600, 800},
+                                           StepCase{1000, 1600, 800}, StepCase{1599, 1600, 800}));
 
 TEST(ZoomSteps, FineStepsJumpOnlyAboveFourHundred) {
   EXPECT_EQ(NextZoomFineUp(27), 28);

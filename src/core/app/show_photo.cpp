@@ -178,6 +178,7 @@ void FillPanes(AppState& state, UserInterface& ui, std::int32_t position, std::i
       return;
     }
 
+    state.CurrentUnreadable = false;
     if (position > 0) {
       const PhotoEntry& entry = state.photos[position];
       state.current = PhotoRecord{entry.Name, state.CurrentFolder, state.SlotIndex, state.StripPos,
@@ -243,12 +244,18 @@ void ShowReadError(AppState& state, UserInterface& ui, std::int32_t position, bo
   PhotoEntry& entry = state.photos[position];
   entry.Unreadable = true;
   state.current = PhotoRecord{entry.Name, state.CurrentFolder, state.SlotIndex, position, PlainPhotoEdits(0)};
+  state.CurrentUnreadable = true;
   if (state.SlideShowActive) {
     state.SlidePicture.Fill(0, 0, 0);
     return;
   }
   ShowPhotoNames(ui, entry.Name);
   ui.SetText(Ctl::SizeLbl, "読み込みエラー");
+  // The edit panel shows no zoom of the photo before.
+  ui.SetText(Ctl::RitsuLbl, "   %");
+  ui.SetText(Ctl::JoutaiLbl, "【全体を表示中】");
+  ui.SetEnabled(Ctl::ZoomKaijoBtn, false);
+  ui.SetViewCursor(CursorKind::Default);
   if (state.FullScreenActive) {
     state.FullPicture.Fill(0, 0, 0);
     ui.RepaintPicture(Picture::FullImg);

@@ -57,20 +57,21 @@ void CreateMainState(AppState& state, const StartupEnvironment& env, UserInterfa
   }
   state.folders = MakeAppFolders(app_folder, env.Special);
 
+  // The first-run values, which also stand in for every line of the file
+  // that cannot be read.
+  Settings defaults;
+  CentreWindowPosition(defaults, env);
+  defaults.SlotFolder[1] = DefaultSlotFolder(state.folders);
   const std::string settings_file = state.folders.SettingsFile();
   if (IsRegularFile(settings_file)) {
     try {
-      state.settings = LoadSettings(settings_file);
+      state.settings = LoadSettings(settings_file, defaults);
     } catch (const EDataFile&) {
-      state.settings = Settings{};
-      CentreWindowPosition(state.settings, env);
-      state.settings.SlotFolder[1] = DefaultSlotFolder(state.folders);
+      state.settings = defaults;
     }
   } else {
     state.FirstRun = true;
-    state.settings = Settings{};
-    CentreWindowPosition(state.settings, env);
-    state.settings.SlotFolder[1] = DefaultSlotFolder(state.folders);
+    state.settings = defaults;
     WriteSettingsFile(state, ui);
   }
 

@@ -1,5 +1,6 @@
 #include "core/base/folder_cleanup.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -27,6 +28,11 @@ bool IsInside(const fs::path& root, const fs::path& path) {
 
 }  // namespace
 
+void ReportUncleanableRoot(std::string_view root) {
+  std::fprintf(stderr, "lumetta: %.*s is a symbolic link or not a folder; it is left as it is\n",
+               static_cast<int>(root.size()), root.data());
+}
+
 FolderListing ListFolderEntries(const std::string& folder) {
   FolderListing listing;
   std::error_code ec;
@@ -46,8 +52,17 @@ FolderListing ListFolderEntries(const std::string& folder) {
   return listing;
 }
 
+bool IsCleanableRoot(std::string_view root) {
+  std::error_code ec;
+  const fs::file_status st = fs::symlink_status(ToFsPath(root), ec);
+  return !ec && fs::is_directory(st) && !fs::is_symlink(st);
+}
+
 bool RemoveInside(std::string_view root, std::string_view path) {
   const fs::path target = ToFsPath(path);
+  // A root that is a link would make everything under its target count as
+  // inside.
+  if (!IsCleanableRoot(root)) return false;
   if (!IsInside(ToFsPath(root), target)) return false;
   std::error_code ec;
   const fs::file_status st = fs::symlink_status(target, ec);
@@ -61,6 +76,10 @@ bool RemoveInside(std::string_view root, std::string_view path) {
 void ClearTempFolder(std::string_view folder) {
   if (folder.empty() || folder.back() == ':' || folder.back() == '\\' || folder.back() == '/') return;
   const std::string root(folder);
+  if (!IsCleanableRoot(root)) {
+    ReportUncleanableRoot(root);
+    return;
+  }
   const FolderListing listing = ListFolderEntries(root);
   for (const auto* names : {&listing.folders, &listing.files}) {
     for (const std::string& name : *names) RemoveInside(root, JoinPath(root, name));

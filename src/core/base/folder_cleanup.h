@@ -17,12 +17,19 @@ struct FolderListing {
 };
 FolderListing ListFolderEntries(const std::string& folder);
 
-// Deletes every entry of folder (never a filesystem root). Symbolic links are
+// Whether root may be cleaned: a real folder, not a symbolic link.
+bool IsCleanableRoot(std::string_view root);
+
+// Says on the error output that root is not cleaned.
+void ReportUncleanableRoot(std::string_view root);
+
+// Deletes every entry of folder (never a filesystem root). A folder that is
+// a symbolic link is not touched at all. Symbolic links are
 // removed as links; nothing outside folder is touched.
 void ClearTempFolder(std::string_view folder);
 
-// Deletes path (a file, a link or a whole folder) when it lies inside root.
-// Links are removed, never followed. Returns whether path is gone.
+// Deletes path (a file, a link or a whole folder) when it lies inside root
+// and root is a real folder. Links are removed, never followed. Returns whether path is gone.
 bool RemoveInside(std::string_view root, std::string_view path);
 
 }  // namespace lumetta

@@ -82,6 +82,10 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
   out.reserve(utf8.size());
   std::size_t pos = 0;
   if (!c.Convert(utf8, pos, out)) return std::nullopt;
+  // Some characters convert to the bytes of another one (〜 U+301C becomes
+  // 0x8160, which reads back as ～ U+FF5E): such a text has no code page 932
+  // form that keeps it.
+  if (Cp932ToUtf8(out) != utf8) return std::nullopt;
   return out;
 }
 

@@ -15,7 +15,8 @@
 namespace lumetta {
 
 // The code page 932 bytes of a UTF-8 text, or nothing when a character has
-// no code page 932 form or the text is not valid UTF-8.
+// no code page 932 form that reads back as the same character, or the text
+// is not valid UTF-8.
 std::optional<std::string> Utf8ToCp932(std::string_view utf8);
 
 // UTF-8 of code page 932 bytes; a byte sequence that is not valid code page

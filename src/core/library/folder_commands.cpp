@@ -134,7 +134,11 @@ bool RenameDiskFolder(AppState& state, UserInterface& ui, const std::string& fol
     return false;
   }
 
-  if (FollowRename(state, folder, renamed)) WriteSettingsFile(state, ui);
+  if (FollowRename(state, folder, renamed)) {
+    WriteSettingsFile(state, ui);
+    // The slot's two-line label and its hint show the new path.
+    RefreshSlotLabels(state, ui);
+  }
   RebuildTree(state, ui, state.CurrentFolder);
   if (in_slot) MoveThumbCache(old_cache, ResolvedThumbCacheFolder(state, state.SlotIndex, renamed));
   CallHook(state.hooks.RenameFavoritePhotoFolder, folder, renamed);

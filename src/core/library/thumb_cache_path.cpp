@@ -20,18 +20,33 @@ std::string SlotCacheFolder(const AppState& state, std::int32_t slot) {
   return JoinPath(state.folders.ThumbnailFolder, digits);
 }
 
-// The folder path below the slot's cache folder.
+void ReplaceFirstColon(std::string& text) {
+  if (const std::size_t colon = text.find(':'); colon != std::string::npos) text.replace(colon, 1, "：");
+}
+
+// The folder path below the slot's cache folder: the root's cache name and
+// the path below the root.
 std::string RelativeCachePart(const AppState& state, std::int32_t slot, std::string_view folder) {
-  const std::string& root = state.settings.SlotFolder[slot];
+  const std::string root = WithoutTrailingSeparator(state.settings.SlotFolder[slot]);
+  if (!root.empty() && StartsWithIgnoringCase(folder, root)) {
+    const bool root_ends_in_separator = root.back() == '/' || root.back() == kPathSeparator;
+    std::string_view below = folder.substr(root.size());
+    if (below.empty() || root_ends_in_separator || below.front() == '/' || below.front() == kPathSeparator) {
+      while (!below.empty() && (below.front() == '/' || below.front() == kPathSeparator)) below.remove_prefix(1);
+      std::string rest(below);
+      // The colon rule applies once to the whole relative path.
+      if (FileNameOf(root).find(':') == std::string::npos) ReplaceFirstColon(rest);
+      const std::string name = SlotCacheName(root);
+      return rest.empty() ? name : JoinPath(name, rest);
+    }
+  }
+  // A folder outside its slot's root: from the root's name on where the
+  // path holds it, else the whole path.
   const std::string root_name = FileNameOf(root);
   std::size_t from = root_name.empty() ? 0 : folder.find(root_name);
   if (from == std::string_view::npos) from = 0;
   std::string relative(folder.substr(from));
-  if (const std::size_t colon = relative.find(':'); colon != std::string::npos) {
-    relative.replace(colon, 1, "：");
-  }
-  // A root's own name never starts with a separator; a whole absolute path
-  // (the root "/") does, and goes below the cache folder all the same.
+  ReplaceFirstColon(relative);
   std::size_t start = 0;
   while (start < relative.size() && (relative[start] == '/' || relative[start] == kPathSeparator)) ++start;
   relative.erase(0, start);
@@ -70,6 +85,14 @@ CacheFolderIndex& LastCacheFolder() {
 }
 
 }  // namespace
+
+std::string SlotCacheName(std::string_view slot_root) {
+  if (slot_root.empty()) return "";
+  std::string name = FileNameOf(WithoutTrailingSeparator(slot_root));
+  if (name.empty()) return std::string(kRootCacheName);
+  ReplaceFirstColon(name);
+  return name;
+}
 
 std::string ThumbCacheFolder(const AppState& state, std::int32_t slot, std::string_view folder) {
   const std::string relative = RelativeCachePart(state, slot, folder);

@@ -16,6 +16,12 @@ namespace lumetta {
 
 struct AppState;
 
+// The cache folder's name of a slot root: the root's last component with
+// its first ":" as the full-width "：" (a drive "D:" gives "D："),
+// kRootCacheName for the filesystem root, "" for no root.
+std::string SlotCacheName(std::string_view slot_root);
+inline constexpr std::string_view kRootCacheName = "_root";
+
 // The cache folder of a folder of slot 1..3 (not created here). A root that
 // is a drive ("D:") gives its colon as the full-width "：", which a folder
 // name can hold.

@@ -39,7 +39,7 @@ struct ThumbView {
 };
 
 ThumbView EditedView(const std::string& path, std::int32_t global_sharpness) {
-  const EditedPhotoFile file = ReadEditedPhotoFile(path);
+  const EditedPhotoFile file = ReadEditedPhotoForThumbnail(path);
   const PhotoEdits& e = file.Edits;
   ThumbView view;
   view.rotation = e.Rotation;

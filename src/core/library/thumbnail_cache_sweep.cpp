@@ -63,16 +63,6 @@ std::string MonthStamp(const CalendarDate& date) {
   return buffer;
 }
 
-std::string SlotCacheName(std::string_view slot_root) {
-  if (slot_root.empty()) return "";
-  std::string root = WithoutTrailingSeparator(slot_root);
-  if (!root.empty() && root.back() == ':') {
-    root.pop_back();
-    return FileNameOf(root) + "：";
-  }
-  return FileNameOf(root);
-}
-
 void ThumbnailCacheSweep(std::string_view slot_root, std::string_view name, std::string_view cache,
                          std::string_view entry) {
   if (entry == "." || entry == "..") return;
@@ -119,6 +109,10 @@ void ThumbnailCacheSweep(std::string_view slot_root, std::string_view name, std:
 bool SweepThumbnailCacheIfDue(AppState& state) {
   const std::string stamp = MonthStamp(state.Today);
   if (!(stamp > state.settings.CacheSweepMonth)) return false;
+  if (!IsCleanableRoot(state.folders.ThumbnailFolder)) {
+    ReportUncleanableRoot(state.folders.ThumbnailFolder);
+    return false;
+  }
   for (std::int32_t n = 1; n <= kSlotCount; ++n) {
     const std::string cache = JoinPath(state.folders.ThumbnailFolder, n == 1 ? "01" : n == 2 ? "02" : "03");
     const std::string root = state.settings.SlotFolder[n];

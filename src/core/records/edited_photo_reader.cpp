@@ -28,7 +28,9 @@ std::int32_t IntegerLine(const std::vector<std::string>& lines, std::size_t numb
 
 }  // namespace
 
-EditedPhotoFile ParseEditedPhotoLines(const std::vector<std::string>& lines) {
+namespace {
+
+EditedPhotoFile ParseLines(const std::vector<std::string>& lines, bool whole) {
   EditedPhotoFile file;
   PhotoEdits& e = file.Edits;
   e.Comment = CutToDataBytes(LineOrEmpty(lines, 2), kCommentBytes);
@@ -49,9 +51,18 @@ EditedPhotoFile ParseEditedPhotoLines(const std::vector<std::string>& lines) {
   e.Brightness = IntegerLine(lines, 8);
   e.Contrast = IntegerLine(lines, 9);
   e.Sharpness = IntegerLine(lines, 10);
+  if (!whole) return file;
   e.Effect = IntegerLine(lines, 11);
   e.CommentFix = IntegerLine(lines, 12);
   return file;
+}
+
+}  // namespace
+
+EditedPhotoFile ParseEditedPhotoLines(const std::vector<std::string>& lines) { return ParseLines(lines, true); }
+
+EditedPhotoFile ReadEditedPhotoForThumbnail(std::string_view path) {
+  return ParseLines(ReadDataFileLines(path), false);
 }
 
 EditedPhotoFile ReadEditedPhotoFile(std::string_view path) { return ParseEditedPhotoLines(ReadDataFileLines(path)); }

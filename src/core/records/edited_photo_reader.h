@@ -36,6 +36,11 @@ EditedPhotoFile ParseEditedPhotoLines(const std::vector<std::string>& lines);
 // EConvertError as above.
 EditedPhotoFile ReadEditedPhotoFile(std::string_view path);
 
+// What the thumbnail builder needs of a file: lines 1 to 10 as above; lines
+// 11 and 12 (effect and comment position) are not looked at and keep their
+// defaults in the result.
+EditedPhotoFile ReadEditedPhotoForThumbnail(std::string_view path);
+
 // The zoom the renderer is to restore: the scale in photo pixels per screen
 // pixel and the zoom percentage.
 struct EditedZoom {

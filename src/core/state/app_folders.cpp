@@ -22,6 +22,7 @@ AppFolders MakeAppFolders(const std::string& app_folder, const SpecialFolders& s
   f.DesktopFolder = special.DesktopFolder;
   f.DocumentsFolder = special.DocumentsFolder;
   f.PicturesFolder = special.PicturesFolder;
+  f.HomeFolder = special.HomeFolder;
   return f;
 }
 
@@ -38,7 +39,10 @@ void CreateDataFolders(const AppFolders& folders) {
 std::string DefaultSlotFolder(const AppFolders& folders) {
   if (IsDirectory(folders.PicturesFolder)) return WithoutTrailingSeparator(folders.PicturesFolder);
   if (IsDirectory(folders.DocumentsFolder)) return WithoutTrailingSeparator(folders.DocumentsFolder);
-  return WithoutTrailingSeparator(folders.DesktopFolder);
+  if (IsDirectory(folders.DesktopFolder) || folders.HomeFolder.empty()) {
+    return WithoutTrailingSeparator(folders.DesktopFolder);
+  }
+  return WithoutTrailingSeparator(folders.HomeFolder);
 }
 
 bool IsWritableFolder(const std::string& folder) {

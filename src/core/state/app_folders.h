@@ -17,6 +17,8 @@ struct SpecialFolders {
   std::string DocumentsFolder;
   // The user's pictures folder, which stands for "My Pictures".
   std::string PicturesFolder;
+  // The user's home folder: slot 1's folder when none of the others exists.
+  std::string HomeFolder;
 };
 
 struct AppFolders {
@@ -26,6 +28,7 @@ struct AppFolders {
   std::string DesktopFolder;
   std::string DocumentsFolder;
   std::string PicturesFolder;
+  std::string HomeFolder;
 
   std::string SettingsFile() const;
   std::string FavoritesFoldersFile() const;  // OkiniF.dat
@@ -42,7 +45,8 @@ AppFolders MakeAppFolders(const std::string& app_folder, const SpecialFolders& s
 void CreateDataFolders(const AppFolders& folders);
 
 // Slot 1's first-run folder: "My Pictures" (the pictures folder) when it
-// exists, else the documents folder when it exists, else the desktop.
+// exists, else the documents folder, else the desktop when they exist, else
+// the home folder.
 std::string DefaultSlotFolder(const AppFolders& folders);
 
 // True when a file can be created in folder.

@@ -58,6 +58,9 @@ struct AppState {
   // The photo on show.
   PhotoRecord current;
   bool EditsDirty = false;
+  // The photo on show could not be decoded: DecodedPhoto is not its picture,
+  // and the view's commands have nothing to act on.
+  bool CurrentUnreadable = false;
   PanoramaKind PanoramaMode = PanoramaKind::None;
   OneBasedArray<PhotoRecord, 4> Panes;
   TSPIDibImage DecodedPhoto;

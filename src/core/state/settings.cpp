@@ -139,8 +139,8 @@ struct LineWriter {
 
 }  // namespace
 
-Settings SettingsFromLines(const std::vector<std::string>& lines) {
-  Settings settings;
+Settings SettingsFromLines(const std::vector<std::string>& lines, const Settings& defaults) {
+  Settings settings = defaults;
   const auto& layout = Layout();
   for (std::size_t i = 0; i < layout.size() && i < lines.size(); ++i) {
     std::visit(LineReader{settings, lines[i]}, layout[i]);
@@ -155,7 +155,9 @@ std::vector<std::string> SettingsToLines(const Settings& settings) {
   return lines;
 }
 
-Settings LoadSettings(std::string_view path) { return SettingsFromLines(ReadDataFileLines(path)); }
+Settings LoadSettings(std::string_view path, const Settings& defaults) {
+  return SettingsFromLines(ReadDataFileLines(path), defaults);
+}
 
 void SaveSettings(std::string_view path, const Settings& settings) {
   WriteDataFileLines(path, SettingsToLines(settings));

@@ -78,14 +78,15 @@ inline constexpr std::size_t kCameraNameBytes = 30;
 inline constexpr std::size_t kCacheSweepMonthBytes = 6;
 
 // The settings of a file's lines. Never fails: a line that is missing or
-// cannot be read as its kind keeps the default of that line.
-Settings SettingsFromLines(const std::vector<std::string>& lines);
+// cannot be read as its kind keeps its value in defaults.
+Settings SettingsFromLines(const std::vector<std::string>& lines, const Settings& defaults = Settings{});
 
 // The 54 lines of the file, in order.
 std::vector<std::string> SettingsToLines(const Settings& settings);
 
-// Reads the file. Throws EDataFile only when the file cannot be read at all.
-Settings LoadSettings(std::string_view path);
+// Reads the file, lines that cannot be read taking their values in defaults.
+// Throws EDataFile only when the file cannot be read at all.
+Settings LoadSettings(std::string_view path, const Settings& defaults = Settings{});
 
 // Writes the whole file (a temporary file renamed over the old one). Throws
 // EDataFile; the old file is then unchanged.

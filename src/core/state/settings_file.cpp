@@ -6,7 +6,14 @@ namespace lumetta {
 
 bool WriteSettingsFile(const AppState& state, UserInterface& ui) {
   try {
-    SaveSettings(state.folders.SettingsFile(), state.settings);
+    // The file holds where the window is now, also when it is saved while
+    // the program runs.
+    Settings settings = state.settings;
+    if (const auto position = ui.MainWindowPosition()) {
+      settings.WindowLeft = position->first;
+      settings.WindowTop = position->second;
+    }
+    SaveSettings(state.folders.SettingsFile(), settings);
     return true;
   } catch (const EDataFile&) {
     ui.ShowMessageBox({"設定ファイルを保存できませんでした。", state.folders.SettingsFile(),

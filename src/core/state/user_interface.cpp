@@ -19,6 +19,8 @@ bool IsHalfWidth(std::string_view utf8, std::size_t pos, std::size_t length) {
 
 }  // namespace
 
+std::optional<std::pair<int, int>> UserInterface::MainWindowPosition() { return std::nullopt; }
+
 void UserInterface::SetTop(Ctl, int) {}
 
 void UserInterface::SetFocus(Ctl) {}

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/base/exception.h"
@@ -143,6 +144,10 @@ class UserInterface {
   virtual void RepaintPicture(Picture picture) = 0;
   // Let the windows process their pending paints now.
   virtual void ProcessPendingPaints() = 0;
+
+  // The main window's position on the screen (its frame's top left) while
+  // it is shown; nothing before.
+  virtual std::optional<std::pair<int, int>> MainWindowPosition();
 
   // The folder panel's needs. A front end without windows (the command
   // line) keeps the defaults: nothing moves, no folder is chosen.

@@ -23,7 +23,8 @@ using Lines = std::vector<std::string>;
 // from; the key map shows its own.
 bool ExplainWithoutPhoto(AppState& state, UserInterface& ui, CommandSource source, const Lines& button,
                          const Lines& menu) {
-  if (state.PhotoShown()) return false;
+  // An unreadable photo is shown as a black view: nothing to zoom or turn.
+  if (state.PhotoShown()) return state.CurrentUnreadable;
   if (source == CommandSource::Button && !button.empty()) ui.ShowMessageBox(button);
   if (source == CommandSource::Menu && !menu.empty()) ui.ShowMessageBox(menu);
   return true;

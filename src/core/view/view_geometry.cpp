@@ -154,6 +154,11 @@ std::optional<std::int32_t> NextZoomStepDown(std::int32_t z) {
     default:
       break;
   }
+  // Between the top steps (after a relayout or a restored zoom) the next
+  // step down is the step below, as the step up goes to the step above.
+  if (z >= 1601) return 1600;
+  if (z >= 801) return 800;
+  if (z >= 401) return 400;
   if (z >= 201 && z <= 400) return 200;
   if (z >= 101 && z <= 200) return 100;
   if (z >= 19 && z <= 21) return 17;

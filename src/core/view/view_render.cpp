@@ -1,5 +1,6 @@
 #include "core/view/view_render.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -309,6 +310,7 @@ void RenderView(AppState& state, UserInterface& ui, bool panorama) {
     CallHook(state.hooks.ShowPhoto, 0, SortStep(state));
     return;
   }
+  if (state.CurrentUnreadable) return;
   ViewState& v = state.view;
   PhotoEdits& edits = state.current.Edits;
   TakeShownSize(state, ui);
@@ -343,14 +345,16 @@ void RenderZoom(AppState& state, UserInterface& ui, bool panorama) {
     CallHook(state.hooks.ShowPhoto, 0, SortStep(state));
     return;
   }
+  if (state.CurrentUnreadable) return;
   ViewState& v = state.view;
   PhotoEdits& edits = state.current.Edits;
   TakeShownSize(state, ui);
-  const std::int64_t zoom_w = R64(v.ShownWidth / v.ViewScale);
-  const std::int64_t zoom_h = R64(v.ShownHeight / v.ViewScale);
+  // A tiny photo zoomed far out still shows one pixel in each direction.
+  const std::int64_t zoom_w = std::max<std::int64_t>(1, R64(v.ShownWidth / v.ViewScale));
+  const std::int64_t zoom_h = std::max<std::int64_t>(1, R64(v.ShownHeight / v.ViewScale));
   // The zoom commands keep within MaxZoomPixels; a value from elsewhere far
   // beyond it is refused before anything is allocated.
-  if (zoom_w < 1 || zoom_h < 1 || zoom_w * zoom_h > 2 * MaxZoomPixels) {
+  if (zoom_w * zoom_h > 2 * MaxZoomPixels) {
     throw EDibInvalidDIBPara("RenderZoom: zoom size beyond the limit");
   }
   v.ZoomWidth = static_cast<std::int32_t>(zoom_w);

@@ -13,7 +13,9 @@
 #include "core/records/edited_photo_save.h"
 #include "platform/user_folders.h"
 #include "ui/app/command_runner.h"
+#include "ui/app/hints.h"
 #include "ui/app/photo_display.h"
+#include "ui/app/translations.h"
 #include "ui/app/view_popup.h"
 #include "ui/app/wheel_router.h"
 #include "ui/view/adjust_controls.h"
@@ -66,7 +68,12 @@ StartupEnvironment Application::CurrentEnvironment(const std::string& command_li
 }
 
 Application::Application(const StartupEnvironment& env) : env_(env) {
-  QApplication::setApplicationDisplayName("Lumetta");
+  // No display name: Qt would append it to every window's title, and the
+  // program's boxes are titled "確認" and "選択" alone.
+  if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    InstallHints(*app);
+    InstallJapaneseTranslations(*app);
+  }
   CreateMainState(state_, env_, ui_);
 
   lock_ = std::make_unique<platform::InstanceLock>(state_.folders.LockFile());

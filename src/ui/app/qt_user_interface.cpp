@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "platform/trash.h"
@@ -26,6 +27,12 @@ QString ToQString(std::string_view utf8) {
 std::string FromQString(const QString& text) { return text.toStdString(); }
 
 void QtUserInterface::Register(Ctl control, QObject* widget_or_action) { controls_.insert(control, widget_or_action); }
+
+std::optional<std::pair<int, int>> QtUserInterface::MainWindowPosition() {
+  if (main_window_ == nullptr || !main_window_->isVisible()) return std::nullopt;
+  const QPoint pos = main_window_->frameGeometry().topLeft();
+  return std::make_pair(pos.x(), pos.y());
+}
 
 void QtUserInterface::RegisterPicture(Picture picture, QWidget* widget) { pictures_.insert(picture, widget); }
 
@@ -168,8 +175,15 @@ int QtUserInterface::TextWidth(Ctl control, std::string_view text) {
 std::optional<std::string> QtUserInterface::ChooseFolder(std::string_view title, std::string_view preselected) {
   QWidget* owner = QApplication::activeModalWidget();
   if (owner == nullptr) owner = main_window_;
+  // Without a folder to start on, the chooser opens in Pictures (or home),
+  // never in the program's own folder.
+  QString start = ToQString(preselected);
+  if (start.isEmpty() || !QDir(start).exists()) {
+    start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (start.isEmpty() || !QDir(start).exists()) start = QDir::homePath();
+  }
   const QString folder =
-      QFileDialog::getExistingDirectory(owner, ToQString(title), ToQString(preselected), QFileDialog::ShowDirsOnly);
+      QFileDialog::getExistingDirectory(owner, ToQString(title), start, QFileDialog::ShowDirsOnly);
   if (folder.isEmpty()) return std::nullopt;
   return FromQString(QDir::toNativeSeparators(folder));
 }

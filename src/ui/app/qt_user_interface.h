@@ -44,6 +44,7 @@ class QtUserInterface : public UserInterface {
   void RepaintPicture(Picture picture) override;
   void ProcessPendingPaints() override;
 
+  std::optional<std::pair<int, int>> MainWindowPosition() override;
   void SetTop(Ctl control, int top) override;
   void SetFocus(Ctl control) override;
   int ControlWidth(Ctl control) override;

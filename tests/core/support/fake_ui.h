@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/state/user_interface.h"
@@ -39,7 +40,10 @@ class FakeUi : public UserInterface {
   CursorKind view_cursor = CursorKind::Default;
   std::vector<Picture> repaints;
   int paint_flushes = 0;
+  // Where the main window stands; nothing before it is shown.
+  std::optional<std::pair<int, int>> window_position;
 
+  std::optional<std::pair<int, int>> MainWindowPosition() override { return window_position; }
   void ShowMessageBox(const std::vector<std::string>& lines) override { boxes.push_back({Box::Message, lines, {}}); }
   void ReportError(const Exception& failure) override { boxes.push_back({Box::Error, ErrorLines(failure), {}}); }
   int AskYesNo(const std::vector<std::string>& lines) override {

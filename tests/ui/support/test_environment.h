@@ -22,6 +22,7 @@ inline StartupEnvironment TestEnvironment(const QTemporaryDir& dir) {
   env.Special.PicturesFolder = root + "/home/Pictures";
   env.Special.DocumentsFolder = root + "/home/Documents";
   env.Special.DesktopFolder = root + "/home/Desktop";
+  env.Special.HomeFolder = root + "/home";
   env.Today = {2026, 12, 10};
   env.ScreenWidth = 1280;
   env.ScreenHeight = 1024;
