@@ -71,6 +71,10 @@ struct AppState {
   TDibImage FullPicture;     // the full-screen image
   TDibImage PreviewPicture;  // the brightness dialog's preview
   TDibImage SlidePicture;    // the slide show's buffer
+  TDibImage HistogramPicture;  // HistgramImg, 128 x 50
+  TDibImage HistogramLegend;   // HistgramImg2, 128 x 5
+  // HistgramImg shows the histogram of what the view shows now.
+  bool HistogramShown = false;
 
   // Mode flags that redirect rendering.
   bool FullScreenActive = false;

@@ -90,6 +90,8 @@ enum class Picture {
   FullImg,     // the full-screen view
   PreviewImg,  // the brightness dialog's preview
   SlideImg,    // the slide show's buffer
+  HistgramImg,   // the histogram
+  HistgramImg2,  // its legend
 };
 
 enum class CursorKind { Default, Busy, Hand, SizeAll, Drag };

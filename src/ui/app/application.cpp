@@ -22,6 +22,7 @@
 #include "ui/library/sort_menu.h"
 #include "ui/library/thumb_strip_view.h"
 #include "ui/view/edit_panel.h"
+#include "ui/view/histogram_panel.h"
 
 namespace lumetta::ui {
 
@@ -91,6 +92,8 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
   EditPanel* edit_panel = BuildEditPanel(state_, ui_, *main_form_);
   // Brightness, sharpness and the colour effect: buttons, menus, labels, F12.
   BuildAdjustControls(state_, ui_, *main_form_, *edit_panel);
+  // The histogram and its menu, after the effect items of the same menu.
+  new HistogramPanel(state_, ui_, *main_form_);
   // The photo's labels, the panorama commands and ShowPhoto for every caller.
   photo_display_ = new PhotoDisplay(state_, ui_, *main_form_, edit_panel->JoutaiLbl);
   // The sort menu, and the view's pop-up menu once the main menu is complete.
