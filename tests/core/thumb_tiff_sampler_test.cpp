@@ -85,6 +85,68 @@ TEST(SampledTiff, RowsBelowTheLastWholeStripAreBlack) {
   EXPECT_EQ(tiff.Pixel(0, 160), nullptr);
 }
 
+TEST(SampledTiff, RowsPerStripPlacesAShortLastStrip) {
+  // 20 rows in strips of 7, 7 and 6 rows.
+  TiffFile file;
+  file.width = 20;
+  file.height = 20;
+  file.strips = 3;
+  file.rows_per_strip = 7;
+  file.rgb = Coordinate;
+  const SampledTiff tiff = Read(file);
+  for (int y = 0; y < 20; ++y) {
+    for (int x : {0, 19}) {
+      ASSERT_EQ(PixelOf(tiff, x, y), (Bgr{7, y, x})) << x << "," << y;
+    }
+  }
+}
+
+TEST(SampledTiff, SamplesAShortLastStripInBlocks) {
+  // 320 x 170, step 2, strips of 60 rows: the last holds 50.
+  TiffFile file;
+  file.width = 320;
+  file.height = 170;
+  file.strips = 3;
+  file.rows_per_strip = 60;
+  file.rgb = Coordinate;
+  const SampledTiff tiff = Read(file);
+  EXPECT_EQ(tiff.Step(), 2);
+  EXPECT_EQ(PixelOf(tiff, 5, 61), (Bgr{7, 60, 4}));
+  EXPECT_EQ(PixelOf(tiff, 5, 169), (Bgr{7, 168, 4}));
+}
+
+TEST(SampledTiff, ReadsTheDirectoryWhereTheHeaderPutsIt) {
+  TiffFile file;
+  file.width = 20;
+  file.height = 10;
+  file.strips = 2;
+  file.directory_last = true;
+  file.rgb = Coordinate;
+  const SampledTiff tiff = Read(file);
+  EXPECT_EQ(PixelOf(tiff, 19, 9), (Bgr{7, 9, 19}));
+}
+
+TEST(SampledTiff, ImageMagicksFilesGiveTheFullReadersPixels) {
+  // Small enough to be read whole (step 1): every pixel is the full
+  // reader's.
+  const std::string folder = std::string(LUMETTA_FIXTURES) + "/tiff/";
+  for (const char* name :
+       {"imagemagick_rows_per_strip_7.tif", "imagemagick_rows_per_strip_7_msb.tif", "ifd_after_data.tif"}) {
+    const SampledTiff tiff = ReadSampledTiffFile(folder + name);
+    const auto full = ReadTiffFile(folder + name);
+    ASSERT_EQ(tiff.Step(), 1);
+    ASSERT_EQ(tiff.Width(), full->width);
+    ASSERT_EQ(tiff.Height(), full->height);
+    for (int y = 0; y < tiff.Height(); ++y) {
+      for (int x = 0; x < tiff.Width(); ++x) {
+        const std::uint8_t* p = full->bits.get() + static_cast<std::size_t>(y) * static_cast<std::size_t>(full->Stride()) +
+                                static_cast<std::size_t>(x) * 3;
+        ASSERT_EQ(PixelOf(tiff, x, y), (Bgr{p[0], p[1], p[2]})) << name << " at " << x << "," << y;
+      }
+    }
+  }
+}
+
 TEST(SampledTiff, ReadsShortOffsetsInTheEntryAndBigEndianFiles) {
   TiffFile file;
   file.width = 20;
@@ -138,6 +200,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadTiff{"size changed after the strips", [] {
                   TiffFile f = Sized(20, 10);
                   f.width_after_strips = true;
+                  return f;
+                }()},
+        BadTiff{"directory past the end", [] {
+                  TiffFile f = Sized(20, 10);
+                  f.directory_last = true;
+                  f.cut = 20;
                   return f;
                 }()},
         BadTiff{"more strips than rows", [] {

@@ -32,7 +32,9 @@ class SampledTiffReader {
 
   template <typename Source>
   SampledTiff Read(Source& source) {
-    tiff::WalkDirectory(source, order_, [&](const Entry& e) {
+    const std::uint64_t directory = tiff::FirstDirectoryOffset(source, order_);
+    layout_ = tiff::StripLayoutOf(source, order_, directory);
+    tiff::WalkDirectory(source, order_, directory, [&](const Entry& e) {
       switch (e.tag) {
         case tiff::kImageWidth:
           SetSize(ValueOf(e), height_);
@@ -68,12 +70,21 @@ class SampledTiffReader {
   void ReadStrips(Source& source, const Entry& e) {
     tiff::CheckImageSize(width_, height_);
     const std::uint32_t strips = e.count;
-    if (strips == 0 || strips > static_cast<std::uint64_t>(height_)) throw ETiffError("TIFF strips do not fit the image");
+    if (strips == 0) throw ETiffError("TIFF without strips");
+    // Without RowsPerStrip every strip holds height div strips rows, which
+    // must be at least one.
+    if (layout_.rows_per_strip == 0 && strips > static_cast<std::uint64_t>(height_)) {
+      throw ETiffError("TIFF strips do not fit the image");
+    }
+    const tiff::StripRows rows(layout_.rows_per_strip, strips, static_cast<std::uint64_t>(height_));
     const std::int64_t step = std::max<std::int64_t>(1, std::min(width_ / kAcrossDivisor, height_ / kDownDivisor));
-    const std::int64_t rows_per_strip = height_ / strips;
-    const std::int64_t sampled_rows = (rows_per_strip + step - 1) / step;
+    const auto spacing = static_cast<std::int64_t>(rows.Spacing());
+    // Strips that start below the picture hold no rows.
+    const std::uint64_t used =
+        std::min<std::uint64_t>(strips, (static_cast<std::uint64_t>(height_) + rows.Spacing() - 1) / rows.Spacing());
+    const std::int64_t sampled_rows = (spacing + step - 1) / step;
     const std::uint64_t columns = static_cast<std::uint64_t>((width_ + step - 1) / step);
-    const std::uint64_t total = std::uint64_t{strips} * static_cast<std::uint64_t>(sampled_rows) * columns;
+    const std::uint64_t total = used * static_cast<std::uint64_t>(sampled_rows) * columns;
     if (total > kMaxSamples) throw ETiffError("TIFF strips ask for too many samples");
 
     SampledTiff& r = result_;
@@ -81,18 +92,26 @@ class SampledTiffReader {
     r.height_ = static_cast<std::int32_t>(height_);
     r.step_ = static_cast<std::int32_t>(step);
     r.strips_ = 0;
-    r.rows_per_strip_ = static_cast<std::int32_t>(rows_per_strip);
+    r.rows_per_strip_ = static_cast<std::int32_t>(spacing);
     r.sampled_rows_per_strip_ = static_cast<std::int32_t>(sampled_rows);
     r.columns_ = static_cast<std::size_t>(columns);
     r.samples_.assign(static_cast<std::size_t>(total) * 3, 0);
 
     const std::uint64_t width = static_cast<std::uint64_t>(width_);
-    std::uint8_t* out = r.samples_.data();
-    for (std::uint32_t k = 0; k < strips; ++k) {
-      const std::uint64_t offset = tiff::StripOffset(source, e, k, order_);
-      for (std::int64_t row = 0; row < rows_per_strip; row += step) {
+    for (std::uint32_t k = 0; k < used; ++k) {
+      const std::uint64_t offset = tiff::ArrayValue(source, e, k, order_);
+      // A strip's byte count bounds what is read of it; samples beyond stay
+      // black.
+      const std::uint64_t bytes =
+          layout_.byte_counts ? tiff::ArrayValue(source, *layout_.byte_counts, k, order_) : UINT64_MAX;
+      const auto strip_rows = static_cast<std::int64_t>(rows.Count(k));
+      const std::uint64_t first_sample = std::uint64_t{k} * static_cast<std::uint64_t>(sampled_rows) * columns;
+      std::uint8_t* out = r.samples_.data() + static_cast<std::size_t>(first_sample) * 3;
+      for (std::int64_t row = 0; row < strip_rows; row += step) {
         for (std::uint64_t x = 0; x < width; x += static_cast<std::uint64_t>(step), out += 3) {
-          const std::uint64_t at = offset + (x + width * static_cast<std::uint64_t>(row)) * 3;
+          const std::uint64_t within = (x + width * static_cast<std::uint64_t>(row)) * 3;
+          if (within + 3 > bytes) continue;
+          const std::uint64_t at = offset + within;
           if (!source.Holds(at, 3)) throw ETiffError("TIFF strip lies past the end of the file");
           std::uint8_t rgb[3];
           source.ReadAt(at, rgb, 3);
@@ -102,10 +121,11 @@ class SampledTiffReader {
         }
       }
     }
-    r.strips_ = static_cast<std::int32_t>(strips);
+    r.strips_ = static_cast<std::int32_t>(used);
   }
 
   ByteOrder order_;
+  tiff::StripLayout layout_;
   std::int64_t width_ = 0;
   std::int64_t height_ = 0;
   SampledTiff result_;

@@ -4,8 +4,9 @@
 // the full-size picture, which is all an 80 x 60 thumbnail needs.
 //
 // Like the full reader it looks only at Compression, ImageWidth, ImageLength
-// and StripOffsets (8-bit RGB, interleaved, strips of equal height); unlike
-// a trusting reader it checks every sample position against the file.
+// and the strips (StripOffsets, RowsPerStrip, StripByteCounts; 8-bit RGB,
+// interleaved); unlike a trusting reader it checks every sample position
+// against the file.
 
 #include <cstddef>
 #include <cstdint>

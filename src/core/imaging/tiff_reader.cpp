@@ -1,5 +1,6 @@
 #include "core/imaging/tiff_reader.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,7 @@ class TiffReader {
   void ReadStrips(Source& source, const Entry& e);
 
   ByteOrder order_;
+  tiff::StripLayout layout_;
   std::int64_t width_ = 0;
   std::int64_t height_ = 0;
   std::unique_ptr<TDibData> image_;
@@ -59,10 +61,10 @@ template <typename Source>
 std::vector<std::uint64_t> TiffReader::StripOffsetsOf(Source& source, const Entry& e) {
   // The whole table is checked first, so that a damaged count cannot make
   // the reader reserve gigabytes.
-  if (!tiff::StripOffsetsFit(source, e, order_)) throw ETiffError("TIFF strip offsets lie past the end of the file");
+  if (!tiff::ArrayFits(source, e, order_)) throw ETiffError("TIFF strip offsets lie past the end of the file");
   std::vector<std::uint64_t> offsets;
   offsets.reserve(e.count);
-  for (std::uint32_t s = 0; s < e.count; ++s) offsets.push_back(tiff::StripOffset(source, e, s, order_));
+  for (std::uint32_t s = 0; s < e.count; ++s) offsets.push_back(tiff::ArrayValue(source, e, s, order_));
   return offsets;
 }
 
@@ -71,27 +73,40 @@ void TiffReader::ReadStrips(Source& source, const Entry& e) {
   if (e.count == 0) throw ETiffError("TIFF without strips");
   const std::vector<std::uint64_t> offsets = StripOffsetsOf(source, e);
   MakeImage();
-  const std::uint64_t rows_per_strip = static_cast<std::uint64_t>(height_) / e.count;
+  const tiff::StripRows rows(layout_.rows_per_strip, e.count, static_cast<std::uint64_t>(height_));
   const std::uint64_t row_bytes = static_cast<std::uint64_t>(width_) * 3;
+  // What is read of each strip: its rows, or fewer bytes when its byte count
+  // says so (the rest of the strip stays black).
+  std::vector<std::uint64_t> sizes(offsets.size());
+  for (std::uint32_t s = 0; s < e.count; ++s) {
+    sizes[s] = rows.Count(s) * row_bytes;
+    if (layout_.byte_counts) sizes[s] = std::min(sizes[s], tiff::ArrayValue(source, *layout_.byte_counts, s, order_));
+  }
   // Every strip is checked before any is read: a strip past the end of the
   // file fails the whole image.
-  for (const std::uint64_t offset : offsets) {
-    if (!source.Holds(offset, rows_per_strip * row_bytes)) throw ETiffError("TIFF strip lies past the end of the file");
+  for (std::uint32_t s = 0; s < e.count; ++s) {
+    if (!source.Holds(offsets[s], sizes[s])) throw ETiffError("TIFF strip lies past the end of the file");
   }
   const auto stride = static_cast<std::size_t>(image_->Stride());
-  std::uint8_t* row = image_->bits.get();
-  for (const std::uint64_t offset : offsets) {
-    for (std::uint64_t k = 0; k < rows_per_strip; ++k, row += stride) {
-      source.ReadAt(offset + k * row_bytes, row, static_cast<std::size_t>(row_bytes));
-      for (std::uint8_t* p = row; p < row + row_bytes; p += 3) std::swap(p[0], p[2]);
+  for (std::uint32_t s = 0; s < e.count; ++s) {
+    if (sizes[s] == 0) continue;
+    std::uint8_t* row = image_->bits.get() + rows.First(s) * stride;
+    for (std::uint64_t done = 0; done < sizes[s]; done += row_bytes, row += stride) {
+      // A strip cut short by its byte count ends with the last whole pixel.
+      const std::uint64_t take = std::min(row_bytes, (sizes[s] - done) / 3 * 3);
+      if (take == 0) break;
+      source.ReadAt(offsets[s] + done, row, static_cast<std::size_t>(take));
+      for (std::uint8_t* p = row; p < row + take; p += 3) std::swap(p[0], p[2]);
     }
   }
 }
 
 template <typename Source>
 std::unique_ptr<TDibData> TiffReader::Read(Source& source) {
+  const std::uint64_t directory = tiff::FirstDirectoryOffset(source, order_);
+  layout_ = tiff::StripLayoutOf(source, order_, directory);
   bool has_strips = false;
-  tiff::WalkDirectory(source, order_, [&](const Entry& e) {
+  tiff::WalkDirectory(source, order_, directory, [&](const Entry& e) {
     switch (e.tag) {
       case tiff::kImageWidth:
         width_ = ValueOf(e);

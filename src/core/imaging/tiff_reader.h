@@ -18,10 +18,12 @@ class ETiffError : public EDecodeError {
   using EDecodeError::EDecodeError;
 };
 
-// Reads the first directory (taken to start at offset 8) into a new 24-bit
-// store. Only Compression, ImageWidth, ImageLength and StripOffsets are
-// looked at: each strip holds height / strips rows of red, green, blue bytes,
-// and rows after the last full strip stay black. Throws ETiffError.
+// Reads the first directory (where the header's offset puts it) into a new
+// 24-bit store. Only Compression, ImageWidth, ImageLength, StripOffsets,
+// RowsPerStrip and StripByteCounts are looked at: strips of red, green, blue
+// bytes hold RowsPerStrip rows each (the last one fewer), or height / strips
+// rows when the file does not say, and no strip is read past its byte count.
+// Rows no strip reaches stay black. Throws ETiffError.
 std::unique_ptr<TDibData> ReadTiffFile(std::string_view path);
 std::unique_ptr<TDibData> ReadTiffMemory(const std::uint8_t* data, std::size_t size);
 

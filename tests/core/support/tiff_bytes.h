@@ -18,6 +18,9 @@ struct TiffFile {
   bool short_offsets = false;  // StripOffsets as SHORT values
   std::uint32_t compression = 1;
   bool width_after_strips = false;  // ImageWidth entry after StripOffsets
+  // RowsPerStrip, or 0 for none: every strip then holds height / strips rows.
+  std::uint32_t rows_per_strip = 0;
+  bool directory_last = false;  // the directory after the pixels, where the header points
   // Red, green, blue of pixel (x, y).
   std::function<std::uint32_t(std::uint32_t x, std::uint32_t y)> rgb = [](std::uint32_t, std::uint32_t) {
     return 0x000000u;
@@ -44,19 +47,20 @@ struct TiffFile {
         u16(v >> 16);
       }
     };
-    const std::uint32_t entries = 4;
-    const std::uint32_t ifd_end = 10 + 12 * entries + 4;
+    const std::uint32_t entries = rows_per_strip != 0 ? 5 : 4;
+    const std::uint32_t ifd_size = 2 + 12 * entries + 4;
     const std::uint32_t element = short_offsets ? 2 : 4;
     const bool in_field = strips * element <= 4;
-    const std::uint32_t table = ifd_end;
+    const std::uint32_t table = directory_last ? 8 : 8 + ifd_size;
     const std::uint32_t data = table + (in_field ? 0 : strips * element);
-    const std::uint32_t rows_per_strip = height / strips;
-    const std::uint32_t strip_bytes = rows_per_strip * width * 3;
+    const std::uint32_t strip_rows = rows_per_strip != 0 ? rows_per_strip : height / strips;
+    const std::uint32_t strip_bytes = strip_rows * width * 3;
+    const std::uint32_t file_rows = rows_per_strip != 0 ? height : strip_rows * strips;
+    const std::uint32_t ifd = directory_last ? data + file_rows * width * 3 : 8;
 
     out += big_endian ? "MM" : "II";
     u16(42);
-    u32(8);
-    u16(entries);
+    u32(ifd);
     auto entry = [&](std::uint16_t tag, std::uint16_t type, std::uint32_t count, std::uint32_t value) {
       u16(tag);
       u16(type);
@@ -83,17 +87,22 @@ struct TiffFile {
         entry(273, short_offsets ? 3 : 4, strips, in_field ? data : table);
       }
     };
-    if (width_after_strips) {
-      entry(257, 4, 1, height);
-      entry(259, 3, 1, compression);
-      offsets_entry();
-      entry(256, 4, 1, width + 1);
-    } else {
-      size_entries();
-      entry(259, 3, 1, compression);
-      offsets_entry();
-    }
-    u32(0);
+    auto directory = [&] {
+      u16(entries);
+      if (width_after_strips) {
+        entry(257, 4, 1, height);
+        entry(259, 3, 1, compression);
+        offsets_entry();
+        entry(256, 4, 1, width + 1);
+      } else {
+        size_entries();
+        entry(259, 3, 1, compression);
+        offsets_entry();
+      }
+      if (rows_per_strip != 0) entry(278, 4, 1, rows_per_strip);
+      u32(0);
+    };
+    if (!directory_last) directory();
     if (!in_field) {
       for (std::uint32_t k = 0; k < strips; ++k) {
         if (short_offsets) {
@@ -103,7 +112,7 @@ struct TiffFile {
         }
       }
     }
-    for (std::uint32_t y = 0; y < rows_per_strip * strips; ++y) {
+    for (std::uint32_t y = 0; y < file_rows; ++y) {
       for (std::uint32_t x = 0; x < width; ++x) {
         const std::uint32_t c = rgb(x, y);
         out.push_back(static_cast<char>(c >> 16));
@@ -111,6 +120,7 @@ struct TiffFile {
         out.push_back(static_cast<char>(c));
       }
     }
+    if (directory_last) directory();
     out.resize(out.size() - std::min(cut, out.size()));
     return out;
   }
