@@ -294,7 +294,10 @@ INSTANTIATE_TEST_SUITE_P(BmpCodec, ImageMagickFiles,
                                            ForeignCase{"16bit_555", true}, ForeignCase{"16bit_555_bitfields", true},
                                            ForeignCase{"16bit_565_bitfields", true}, ForeignCase{"24bit", false},
                                            ForeignCase{"32bit", false}, ForeignCase{"os2_8bit", false},
-                                           ForeignCase{"os2_24bit", false}),
+                                           ForeignCase{"os2_24bit", false}, ForeignCase{"v4_24bit", false},
+                                           ForeignCase{"v5_24bit", false},
+                                           ForeignCase{"v5_16bit_565_bitfields", true},
+                                           ForeignCase{"v5_32bit_bitfields", false}),
                          [](const auto& info) { return "im_" + info.param.name; });
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <typeinfo>
@@ -64,6 +65,86 @@ TEST(BmpReading, SixteenBitBitfieldsMoveTheColourTableDownPastTheMasks) {
   EXPECT_EQ(image.Data().colours[1].rgbBlue, 6);
 }
 
+// A 2 x 1 32-bit file with a 124-byte header holding its masks, blue in
+// the top byte: pixels (red 0x10, green 0x20, blue 0x30) and white.
+BmpFile V5Bitfields32() {
+  BmpFile f{.header_size = 124, .width = 2, .height = 1, .bit_count = 32, .compression = BI_BITFIELDS};
+  f.header_masks = {0x0000FF00, 0x00FF0000, 0xFF000000, 0x000000FF};
+  f.pixels = {0x00, 0x10, 0x20, 0x30, 0x00, 0xFF, 0xFF, 0xFF};
+  return f;
+}
+
+// Longer info headers: the first 40 bytes read as the 40-byte header, the
+// masks of BI_BITFIELDS taken from the header, the colour table after the
+// whole header.
+struct LongHeaderCase {
+  std::string name;
+  BmpFile file;
+  Grid pixels;
+};
+
+void PrintTo(const LongHeaderCase& c, std::ostream* os) { *os << c.name; }
+
+class LongInfoHeaders : public ::testing::TestWithParam<LongHeaderCase> {};
+
+TEST_P(LongInfoHeaders, ReadTheFortyBytePartAndTheMasksTheyHold) {
+  const LongHeaderCase& c = GetParam();
+  TDibImage image = Load(c.file.Bytes());
+  image.SetPixelFormat(TDibPixelFormat::dpf24Bit);
+  EXPECT_EQ(PixelsOf(image), c.pixels);
+  // The program keeps and writes the plain 40-byte form.
+  EXPECT_EQ(image.Header().biSize, 40u);
+  const Bytes saved = Saved(image);
+  EXPECT_EQ(U32At(saved, 14), 40u);
+  EXPECT_EQ(PixelsOf(Load(saved)), c.pixels);
+}
+
+std::vector<LongHeaderCase> LongHeaderCases() {
+  const Rgb dark{0x10, 0x20, 0x30};
+  std::vector<LongHeaderCase> cases;
+  for (std::uint32_t size : {108u, 124u}) {
+    // 24 bits: the pixels right after the header.
+    BmpFile f{.header_size = size, .width = 2, .height = 2, .bit_count = 24};
+    f.header_masks = {0xFF0000, 0xFF00, 0xFF, 0xFF000000};
+    f.pixels = FileRows({{0x30, 0x20, 0x10, 0xFF, 0xFF, 0xFF}, {0, 0, 0, 0x01, 0x02, 0x03}});
+    cases.push_back({"v" + std::string(size == 108 ? "4" : "5") + "_24bit", f,
+                     Grid{{PixelOf(dark), 0xFFFFFF}, {0, PixelOf(Rgb{3, 2, 1})}}});
+  }
+  for (std::uint32_t size : {52u, 56u, 108u, 124u}) {
+    // 16 bits 5-6-5 with the masks in the header, and a two-entry colour
+    // table after it that is kept, not taken for masks.
+    BmpFile f{.header_size = size, .width = 2, .height = 1, .bit_count = 16, .compression = BI_BITFIELDS,
+              .clr_used = 2};
+    f.header_masks = {0xF800, 0x07E0, 0x001F};
+    f.colours = {Rgb{1, 2, 3}, Rgb{4, 5, 6}};
+    f.pixels = {0x1F, 0x00, 0x00, 0xF8};  // blue 31, red 31
+    cases.push_back({"bitfields_565_header_" + std::to_string(size), f, Grid{{PixelOf(Rgb{0, 0, 255}), 0x0000FF}}});
+  }
+  // 32 bits with masks that no plain layout has.
+  cases.push_back({"v5_32bit_odd_masks", V5Bitfields32(), Grid{{PixelOf(Rgb{0x10, 0x20, 0x30}), 0xFFFFFF}}});
+  {
+    // 8 bits: the colour table follows the 124-byte header.
+    BmpFile f{.header_size = 124, .width = 2, .height = 1, .bit_count = 8, .clr_used = 2};
+    f.colours = {Rgb{9, 8, 7}, Rgb{1, 2, 3}};
+    f.pixels = {1, 0, 0, 0};
+    cases.push_back({"v5_8bit_palette", f, Grid{{PixelOf(Rgb{1, 2, 3}), PixelOf(Rgb{9, 8, 7})}}});
+  }
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(BmpCodec, LongInfoHeaders, ::testing::ValuesIn(LongHeaderCases()),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(BmpReading, AColourTableAfterALongHeaderKeepsItsEntries) {
+  BmpFile f{.header_size = 56, .width = 1, .height = 1, .bit_count = 16, .compression = BI_BITFIELDS, .clr_used = 2};
+  f.header_masks = {0x7C00, 0x03E0, 0x001F, 0};
+  f.colours = {Rgb{1, 2, 3}, Rgb{4, 5, 6}};
+  f.pixels = {0, 0, 0, 0};
+  const TDibImage image = Load(f.Bytes());
+  EXPECT_EQ(image.Header().biClrUsed, 2u);
+  EXPECT_EQ(image.Data().colours[0].rgbRed, 1);
+  EXPECT_EQ(image.Data().colours[1].rgbBlue, 6);
+}
 TEST(BmpReading, ZeroResolutionReadsAs3780AndOthersAreKept) {
   BmpFile f{.width = 1, .height = 1, .bit_count = 24, .pels_per_meter = 0, .pixels = {0, 0, 0, 0}};
   EXPECT_EQ(Load(f.Bytes()).Header().biXPelsPerMeter, 3780);
@@ -245,13 +326,28 @@ std::vector<FailureCase> FailureCases() {
          return f.Bytes();
        },
        invalid, "TDibData.LoadFromStream: Invalid BitCount"},
-      {"v5_header",
+      {"header_size_64",
        [] {
          Bytes b = Plain24(1, 1).Bytes();
-         b[14] = 124;
+         b[14] = 64;
          return b;
        },
        invalid, "TDibData.LoadFromStream: Invalid Bitmap Header Size"},
+      {"v5_header_cut", [] { return Truncated(V5Bitfields32().Bytes(), 14 + 100); }, file_error, truncated},
+      {"offset_inside_v5_header",
+       [] {
+         BmpFile f = V5Bitfields32();
+         f.off_bits = 14 + 100;
+         return f.Bytes();
+       },
+       invalid, off_bits},
+      {"v5_bitfields_zero_mask",
+       [] {
+         BmpFile f = V5Bitfields32();
+         f.header_masks = {0xFF0000, 0, 0xFF};
+         return f.Bytes();
+       },
+       invalid, "TDibData.LoadFromStream: Invalid Masks"},
       {"header_size_0",
        [] {
          Bytes b = Plain24(1, 1).Bytes();

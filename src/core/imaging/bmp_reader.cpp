@@ -1,5 +1,6 @@
-// BMP stream reading (LoadFromStream): file header, 40-byte or OS/2 12-byte
-// info header, colour table, pixel rows. 16- and 32-bit pixels become 24-bit
+// BMP stream reading (LoadFromStream): file header, info header (40 bytes,
+// or the longer 52-, 56-, 108- and 124-byte forms that begin with the same 40
+// bytes, or the OS/2 12-byte header), colour table, pixel rows. 16- and 32-bit pixels become 24-bit
 // while they are read; RLE data is kept as it is in the file.
 //
 // The pixel block of an uncompressed file is always stride x |height| bytes,
@@ -9,6 +10,8 @@
 #include <array>
 #include <cstring>
 #include <istream>
+#include <iterator>
+#include <optional>
 #include <vector>
 
 #include "core/imaging/bit_masks.h"
@@ -22,6 +25,11 @@ namespace {
 constexpr std::uint32_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kCoreHeaderSize = 12;
+// Longer info headers (the V2 and V3 forms, BITMAPV4HEADER, BITMAPV5HEADER):
+// the 40-byte header followed by the bit masks and, from V4 on, colour-space
+// and profile fields, which are not used.
+constexpr std::uint32_t kLongInfoHeaderSizes[] = {52, 56, 108, 124};
+constexpr std::uint32_t kLargestInfoHeaderSize = 124;
 constexpr std::int32_t kDefaultPelsPerMeter = 3780;
 
 // Compressed data is read up to this much, so that a damaged header cannot
@@ -35,7 +43,14 @@ struct ParsedHeader {
   std::array<std::uint8_t, (256 + 3) * 4> table{};
   std::uint32_t table_entries = 0;  // entries held in table, masks included
   bool has_masks = false;           // the first three entries are BI_BITFIELDS masks
+  // BI_BITFIELDS masks held in a longer info header (red, green, blue).
+  std::optional<std::array<std::uint32_t, 3>> header_masks;
 };
+
+bool IsLongInfoHeader(std::uint32_t size) {
+  return std::find(std::begin(kLongInfoHeaderSizes), std::end(kLongInfoHeaderSizes), size) !=
+         std::end(kLongInfoHeaderSizes);
+}
 
 std::int64_t AbsHeight(std::int32_t height) { return height < 0 ? -std::int64_t{height} : std::int64_t{height}; }
 
@@ -43,11 +58,12 @@ bool ValidBitCount(std::uint16_t bits) {
   return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
 }
 
-// Reads the 40-byte header's other fields and the colour table, and moves to
-// the pixel data.
-void ReadInfoHeader(bmp::StreamInput& in, std::uint32_t off_bits, ParsedHeader& parsed) {
-  std::array<std::uint8_t, kInfoHeaderSize - 4> rest{};
-  in.Read(rest.data(), rest.size());
+// Reads the info header's other fields (of a longer header: its first 40
+// bytes and, with BI_BITFIELDS, the masks it holds) and the colour table that
+// follows the whole header, and moves to the pixel data.
+void ReadInfoHeader(bmp::StreamInput& in, std::uint32_t header_size, std::uint32_t off_bits, ParsedHeader& parsed) {
+  std::array<std::uint8_t, kLargestInfoHeaderSize - 4> rest{};
+  in.Read(rest.data(), header_size - 4);
   const bmp::LittleEndianFields f(rest);
   TBitmapInfoHeader& h = parsed.info;
   h.biSize = kInfoHeaderSize;
@@ -66,17 +82,21 @@ void ReadInfoHeader(bmp::StreamInput& in, std::uint32_t off_bits, ParsedHeader& 
   if (!ValidBitCount(h.biBitCount)) throw EDibInvalidDIB("TDibData.LoadFromStream: Invalid BitCout");
   if (h.biClrUsed == 0 && h.biBitCount <= 8) h.biClrUsed = 1u << h.biBitCount;
 
-  parsed.has_masks = h.biCompression == BI_BITFIELDS;
+  if (header_size == kInfoHeaderSize) {
+    parsed.has_masks = h.biCompression == BI_BITFIELDS;
+  } else if (h.biCompression == BI_BITFIELDS) {
+    parsed.header_masks = std::array<std::uint32_t, 3>{f.U32(36), f.U32(40), f.U32(44)};
+  }
   const std::uint32_t mask_entries = parsed.has_masks ? 3 : 0;
   const std::uint32_t kept = std::min<std::uint32_t>(h.biClrUsed, 256);
   parsed.table_entries = kept + mask_entries;
   in.Read(parsed.table.data(), std::size_t{parsed.table_entries} * 4);
 
   const std::uint64_t table_end =
-      kFileHeaderSize + kInfoHeaderSize + std::uint64_t{h.biClrUsed} * 4 + std::uint64_t{mask_entries} * 4;
+      kFileHeaderSize + header_size + std::uint64_t{h.biClrUsed} * 4 + std::uint64_t{mask_entries} * 4;
   if (off_bits < table_end) throw EDibInvalidDIB("TDibData.LoadFromFile: bfOffBits is too small");
   // Skips what is left of an oversized colour table and any gap before the pixels.
-  const std::uint64_t consumed = kFileHeaderSize + kInfoHeaderSize + std::uint64_t{parsed.table_entries} * 4;
+  const std::uint64_t consumed = kFileHeaderSize + header_size + std::uint64_t{parsed.table_entries} * 4;
   in.Skip(off_bits - consumed);
   h.biClrUsed = kept;
 }
@@ -166,7 +186,9 @@ void ReadCompressed(bmp::StreamInput& in, TDibData& store) {
 void ReadRowsAs24Bit(bmp::StreamInput& in, const ParsedHeader& parsed, TDibData& store) {
   const int source_bits = parsed.info.biBitCount;
   std::array<std::uint32_t, 3> masks{};
-  if (parsed.info.biCompression != BI_RGB) {
+  if (parsed.header_masks) {
+    masks = *parsed.header_masks;
+  } else if (parsed.info.biCompression != BI_RGB) {
     // The masks are the first three table entries, as the file has them.
     const bmp::LittleEndianFields table(std::span(parsed.table.data(), std::size_t{parsed.table_entries} * 4));
     for (std::size_t c = 0; c < 3; ++c) masks[c] = parsed.table_entries > c ? table.U32(c * 4) : 0;
@@ -228,8 +250,8 @@ std::unique_ptr<TDibData> ReadBmpStore(std::istream& stream) {
   const std::uint32_t header_size = bmp::LittleEndianFields(size_field).U32(0);
 
   ParsedHeader parsed;
-  if (header_size == kInfoHeaderSize) {
-    ReadInfoHeader(in, off_bits, parsed);
+  if (header_size == kInfoHeaderSize || IsLongInfoHeader(header_size)) {
+    ReadInfoHeader(in, header_size, off_bits, parsed);
   } else if (header_size == kCoreHeaderSize) {
     ReadCoreHeader(in, off_bits, parsed);
   } else {

@@ -18,7 +18,7 @@ struct Rgb {
 constexpr std::uint32_t PixelOf(Rgb c) { return std::uint32_t{c.r} | std::uint32_t{c.g} << 8 | std::uint32_t{c.b} << 16; }
 
 struct BmpFile {
-  std::uint32_t header_size = 40;  // 40, or 12 for an OS/2 file
+  std::uint32_t header_size = 40;  // 40, 12 for an OS/2 file, or 52, 56, 108, 124
   std::int32_t width = 1;
   std::int32_t height = 1;
   std::uint16_t bit_count = 24;
@@ -27,6 +27,9 @@ struct BmpFile {
   std::int32_t pels_per_meter = 2835;
   std::vector<Rgb> colours;          // the colour table as written
   std::vector<std::uint32_t> masks;  // written between header and colours
+  // Red, green, blue and alpha masks in a header longer than 40 bytes (the
+  // rest of it zero: colour space, gamma, profile).
+  std::vector<std::uint32_t> header_masks;
   std::vector<std::uint8_t> pixels;  // the pixel block as it is in the file
   std::optional<std::uint32_t> off_bits;  // default: right after the table
   std::optional<std::uint32_t> file_size;  // default: the true size
@@ -68,6 +71,8 @@ struct BmpFile {
       u32(static_cast<std::uint32_t>(pels_per_meter));
       u32(clr_used);
       u32(0);
+      for (std::uint32_t m : header_masks) u32(m);
+      if (header_size > 40) out.resize(14 + header_size, 0);
     }
     for (std::uint32_t m : masks) u32(m);
     for (const Rgb& c : colours) {
