@@ -40,6 +40,18 @@ TEST(CliList, SortsByExifDate) {
   EXPECT_EQ(RunCli(dir, "list '" + folder + "' --sort exif --desc").out, "c.jpg\na.jpg\nb.jpg\n");
 }
 
+TEST(CliList, SortsJfifFirstCameraPhotosByTheirShootingDate) {
+  // All three start with a JFIF APP0 segment before their Exif block; by
+  // name they would be Canon, Fujifilm, Nikon.
+  TempDir dir;
+  const std::string folder = dir.MakeDir("photos");
+  for (const char* name : {"Canon_40D.jpg", "Fujifilm_FinePix_E500.jpg", "Nikon_D70.jpg"}) {
+    dir.Write(std::string("photos/") + name, ReadAll(std::string(LUMETTA_FIXTURES) + "/camera/" + name));
+  }
+  EXPECT_EQ(Cli("list '" + folder + "' --sort exif", dir).out,
+            "Fujifilm_FinePix_E500.jpg\nNikon_D70.jpg\nCanon_40D.jpg\n");
+}
+
 TEST(CliList, WrongArgumentsExitWithTwoAndAMissingFolderWithOne) {
   TempDir dir;
   EXPECT_EQ(RunCli(dir, "list").status, 2);
@@ -73,6 +85,21 @@ TEST(CliDecode, DecodesJpegAndTiffAndRefusesLzw) {
   const std::string tbmp = ReadAll(dir / "t.bmp");
   ASSERT_EQ(tbmp.size(), 54u + 8u);
   EXPECT_EQ(tbmp.substr(54, 6), "\x03\x02\x01\x06\x05\x04");
+
+  // An uncompressed TIFF as ImageMagick writes it: strips of 7 rows (the
+  // last of 6), the directory after them. The BMP holds ImageMagick's pixels.
+  const std::string im = std::string(LUMETTA_FIXTURES) + "/tiff/imagemagick_rows_per_strip_7.tif";
+  EXPECT_EQ(Cli("decode '" + im + "' -o '" + (dir / "im.bmp") + "'", dir).status, 0);
+  const std::string imbmp = ReadAll(dir / "im.bmp");
+  const std::string rgb = ReadAll(std::string(LUMETTA_FIXTURES) + "/tiff/imagemagick_23x20.rgb");
+  ASSERT_EQ(imbmp.size(), 54u + 72u * 20u);
+  for (std::size_t y = 0; y < 20; ++y) {
+    for (std::size_t x = 0; x < 23; ++x) {
+      const std::size_t at = 54 + (19 - y) * 72 + x * 3;  // bottom-up rows of 23 pixels + 3 bytes
+      const std::string bgr{imbmp[at + 2], imbmp[at + 1], imbmp[at]};
+      ASSERT_EQ(bgr, rgb.substr((y * 23 + x) * 3, 3)) << x << "," << y;
+    }
+  }
 
   // The first entry becomes Compression 5 (LZW).
   tiff[11] = 3;

@@ -18,7 +18,10 @@ namespace {
 using testing_support::ExifJpeg;
 using testing_support::ExifLayout;
 using testing_support::ExifTiff;
+using testing_support::JfifSegment;
 using testing_support::ReadAll;
+using testing_support::Segment;
+using testing_support::WithSegmentsFirst;
 using testing_support::TempDir;
 using testing_support::WithoutApp0;
 
@@ -90,6 +93,25 @@ ExifLayout TwoDates() {
   return l;
 }
 
+ExifLayout IfdAfterFiller() {
+  ExifLayout l;
+  l.ifd0_at = 40;
+  return l;
+}
+
+// An APP1 segment that is not Exif (XMP), a comment and an ICC profile
+// segment before the Exif block, as editors write them.
+std::string OtherSegments() {
+  return JfifSegment() + Segment(0xE1, "http://ns.adobe.com/xap/1.0/\0<x:xmpmeta/>") + Segment(0xFE, "made by hand") +
+         Segment(0xE2, "ICC_PROFILE\0\x01\x01");
+}
+
+// A chain of APP0 segments whose last length runs past the end of the file.
+std::string ChainPastTheEnd() {
+  std::string out = "\xFF\xD8" + JfifSegment() + Segment(0xEC, "Ducky");
+  return out + "\xFF\xE1\x7F\xFF" "Exif";
+}
+
 ExifLayout OddDate() {
   ExifLayout l;
   l.dates = {"1999-12-31T23.59.58"};
@@ -101,9 +123,20 @@ std::string Cut(const std::string& bytes, std::size_t drop) { return bytes.subst
 INSTANTIATE_TEST_SUITE_P(
     Files, ExifDateKeyTest,
     testing::Values(
-        ExifCase{"JFIF APP0 first", "canon.jpg", Fixture("Canon_40D.jpg"), "99999999999999"},
+        ExifCase{"JFIF APP0 first", "canon.jpg", Fixture("Canon_40D.jpg"), "20080530155601"},
+        ExifCase{"JFIF then Exif, built", "a.jpg", WithSegmentsFirst(ExifJpeg({}), JfifSegment()), "20080530155601"},
+        ExifCase{"XMP, comment and ICC before Exif", "a.jpg", WithSegmentsFirst(ExifJpeg({}), OtherSegments()),
+                 "20080530155601"},
+        ExifCase{"a table segment ends the search", "a.jpg",
+                 WithSegmentsFirst(ExifJpeg({}), Segment(0xDB, std::string(65, '\x01'))), "99999999999999"},
+        ExifCase{"an APPn length below 2 ends it", "a.jpg",
+                 WithSegmentsFirst(ExifJpeg({}), std::string("\xFF\xE0\x00\x01", 4)), "99999999999999"},
+        ExifCase{"APPn lengths running past the end", "a.jpg", ChainPastTheEnd(), "99999999999999"},
+        ExifCase{"IFD0 where the header puts it", "a.tif", ExifTiff(IfdAfterFiller()), "20080530155601"},
+        ExifCase{"IFD0 where the header puts it, JPEG", "a.jpg", ExifJpeg(IfdAfterFiller()), "20080530155601"},
         ExifCase{"Exif APP1 first", "canon.jpg", WithoutApp0(Fixture("Canon_40D.jpg")), "20080530155601"},
         ExifCase{"Nikon, Exif first", "nikon.JPG", WithoutApp0(Fixture("Nikon_D70.jpg")), "20080315095201"},
+        ExifCase{"Nikon, JFIF first", "nikon.JPG", Fixture("Nikon_D70.jpg"), "20080315095201"},
         ExifCase{"jpegx counts as jpeg", "x.jpegx", ExifJpeg({}), "20080530155601"},
         ExifCase{"little-endian TIFF", "a.tif", ExifTiff({}), "20080530155601"},
         ExifCase{"big-endian JPEG", "a.jpe", ExifJpeg(BigEndian()), "20031214120144"},

@@ -6,10 +6,13 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "core/base/binary_file.h"
 #include "core/base/paths.h"
+#include "core/imaging/exif_segment.h"
+#include "core/imaging/tiff_directory.h"
 #include "core/records/edited_names.h"
 
 namespace lumetta {
@@ -33,26 +36,21 @@ template <typename Source>
 std::string ReadExifDate(Source& source, ExifContainer container) {
   std::uint64_t base = 0;
   if (container == ExifContainer::Jpeg) {
-    std::uint8_t head[12];
-    source.ReadAt(0, head, sizeof head);
-    if (head[2] != 0xFF || head[3] != 0xE1 || std::memcmp(head + 6, "Exif\0\0", 6) != 0) {
-      return std::string(NoExifDate);
-    }
-    base = 12;
+    const std::optional<ExifSegment> segment = FindExifSegment(source);
+    if (!segment) return std::string(NoExifDate);
+    base = segment->Base();
   }
-  std::uint8_t mark[2];
-  source.ReadAt(base, mark, 2);
-  const ByteOrder order = mark[0] == 'I' && mark[1] == 'I' ? ByteOrder::LittleEndian : ByteOrder::BigEndian;
+  const ByteOrder order = tiff::OrderOf(source, base);
 
   std::uint8_t entry[12];
   std::uint8_t count_bytes[2];
-  // IFD0 is taken to start at offset 8, whatever the header says.
-  source.ReadAt(base + 8, count_bytes, 2);
+  const std::uint64_t ifd0 = base + tiff::FirstDirectoryOffset(source, order, base);
+  source.ReadAt(ifd0, count_bytes, 2);
   const std::uint16_t ifd0_count = GetU16(count_bytes, order);
   bool exif_found = false;
   std::uint64_t exif_ifd = 0;
   for (std::uint32_t k = 0; k < ifd0_count; ++k) {
-    source.ReadAt(base + 10 + 12 * std::uint64_t{k}, entry, sizeof entry);
+    source.ReadAt(ifd0 + 2 + 12 * std::uint64_t{k}, entry, sizeof entry);
     if (GetU16(entry, order) == kExifIfdPointer && GetU32(entry + 4, order) == 1) {
       exif_ifd = GetU32(entry + 8, order);
       exif_found = true;

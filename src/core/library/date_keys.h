@@ -17,8 +17,9 @@ inline constexpr std::string_view NoExifDate = "99999999999999";
 std::string FileDateKey(std::string_view path);
 
 // The shooting date of the photo's Exif DateTimeOriginal, found the quick
-// way: an APP1 "Exif" block right after the JPEG start marker (or a TIFF
-// file), IFD0 at offset 8, its Exif IFD pointer, the first date entry there.
+// way: the APP1 "Exif" block among the segments that lead a JPEG file (or a
+// TIFF file), IFD0 where the TIFF header puts it, its Exif IFD pointer, the
+// last date entry there.
 // An edited-photo file is keyed by its source photo. Never fails: a photo
 // without such a date, or a file that cannot be read that far, gets
 // NoExifDate.
