@@ -14,7 +14,7 @@ void ResetInfoPanel(AppState&, UserInterface& ui) {
   ui.SetText(Ctl::ExtNameLbl, "");
 }
 
-void ShowPhotoNames(UserInterface& ui, std::string_view name) {
+PhotoNameCaptions PhotoNameCaptionsOf(std::string_view name) {
   std::string shown;
   std::string extension = ExtensionOf(name);
   if (IsEditedPhotoName(name)) {
@@ -25,8 +25,13 @@ void ShowPhotoNames(UserInterface& ui, std::string_view name) {
   } else {
     shown = WithoutExtension(name);
   }
-  ui.SetText(Ctl::FileNameLbl, shown);
-  ui.SetText(Ctl::ExtNameLbl, extension);
+  return {shown, extension};
+}
+
+void ShowPhotoNames(UserInterface& ui, std::string_view name) {
+  const PhotoNameCaptions captions = PhotoNameCaptionsOf(name);
+  ui.SetText(Ctl::FileNameLbl, captions.FileNameLbl);
+  ui.SetText(Ctl::ExtNameLbl, captions.ExtNameLbl);
   ui.SetHint(Ctl::FileNameLbl, name);
   ui.SetHint(Ctl::ExtNameLbl, name);
 }

@@ -3,6 +3,7 @@
 // photo shown, and the shooting information read from its Exif data.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace lumetta {
@@ -13,10 +14,17 @@ class UserInterface;
 // Empties the panel before another photo is shown.
 void ResetInfoPanel(AppState& state, UserInterface& ui);
 
-// FileNameLbl and ExtNameLbl for a listed file: a photo shows its name
-// without extension and its extension (".jpg"); an edited-photo file shows
-// its source photo's name without extension and what follows its last "_"
-// with the file's extension ("jpg-002.lum"). Both hints give the whole name.
+// The captions of FileNameLbl and ExtNameLbl for a listed file: a photo shows
+// its name without extension and its extension (".jpg"); an edited-photo
+// file shows its source photo's name without extension and what follows its
+// last "_" with the file's extension ("jpg-002.lum").
+struct PhotoNameCaptions {
+  std::string FileNameLbl;
+  std::string ExtNameLbl;
+};
+PhotoNameCaptions PhotoNameCaptionsOf(std::string_view name);
+
+// Shows those captions; both hints give the whole name.
 void ShowPhotoNames(UserInterface& ui, std::string_view name);
 
 // Fills the panel from the file at path (a photo, the source of an
