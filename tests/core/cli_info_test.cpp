@@ -2,9 +2,9 @@
 // the separate program it is.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
+#include "support/cli_run.h"
 #include "support/exif_bytes.h"
 #include "support/temp_dir.h"
 
@@ -12,36 +12,21 @@ namespace lumetta {
 namespace {
 
 using testing_support::Ascii;
+using testing_support::CliRun;
 using testing_support::ExifBlock;
 using testing_support::JfifSegment;
 using testing_support::JpegWithExif;
 using testing_support::Long;
 using testing_support::Rational;
 using testing_support::ReadAll;
+using testing_support::RunCli;
 using testing_support::Short;
 using testing_support::SRational;
 using testing_support::TempDir;
 using testing_support::WithSegmentsFirst;
 
-struct InfoRun {
-  int status;
-  std::string out;
-  std::string errors;
-};
-
-InfoRun Info(const std::string& arguments, const TempDir& dir) {
-  const std::string out = dir / "cli-out.txt";
-  const std::string errors = dir / "cli-err.txt";
-  const std::string command =
-      std::string("'") + LUMETTA_CLI + "' info " + arguments + " >'" + out + "' 2>'" + errors + "'";
-  const int raw = std::system(command.c_str());
-#ifdef _WIN32
-  const int status = raw;
-#else
-  const int status = (raw >> 8) & 0xFF;  // the exit status within the wait status
-#endif
-  return {status, ReadAll(out), ReadAll(errors)};
-}
+// lumetta-cli info with arguments.
+CliRun Info(const std::string& arguments, const TempDir& dir) { return RunCli(dir, "info " + arguments); }
 
 // A camera's Exif block, behind a JFIF segment: IFD0 with Make, Model,
 // Orientation and Software (entries 0 to 3), then the Exif IFD.
@@ -76,7 +61,7 @@ std::string ExpectedLines(const std::string& name, const std::string& extension)
 TEST(CliInfo, PrintsThePanelLabelByLabelWithTheirBlanks) {
   TempDir dir;
   const std::string photo = dir.Write("P1010001.JPG", CameraJpeg());
-  const InfoRun run = Info("'" + photo + "'", dir);
+  const CliRun run = Info("'" + photo + "'", dir);
   EXPECT_EQ(run.status, 0) << run.errors;
   EXPECT_EQ(run.out, ExpectedLines("P1010001", ".JPG"));
   EXPECT_EQ(ReadAll(photo), CameraJpeg());
@@ -86,11 +71,11 @@ TEST(CliInfo, AnEditedPhotoFileReadsItsSourcePhoto) {
   TempDir dir;
   dir.Write("P1010001.JPG", CameraJpeg());
   const std::string edited = dir.Write("P1010001_jpg-002.lum", "100\r\n");
-  const InfoRun run = Info("'" + edited + "'", dir);
+  const CliRun run = Info("'" + edited + "'", dir);
   EXPECT_EQ(run.status, 0) << run.errors;
   EXPECT_EQ(run.out, ExpectedLines("P1010001", "jpg-002.lum"));
 
-  const InfoRun orphan = Info("'" + dir.Write("Gone_jpg.lum", "100\r\n") + "'", dir);
+  const CliRun orphan = Info("'" + dir.Write("Gone_jpg.lum", "100\r\n") + "'", dir);
   EXPECT_EQ(orphan.status, 1);
   EXPECT_NE(orphan.errors.find("Gone.jpg"), std::string::npos) << orphan.errors;
 }
@@ -99,7 +84,7 @@ TEST(CliInfo, ATruncatedPhotoExitsWithTheReadErrorMessage) {
   TempDir dir;
   const std::string jpeg = JpegWithExif(CameraBlock().Bytes());
   const std::string photo = dir.Write("cut.jpg", jpeg.substr(0, jpeg.size() - 30));
-  const InfoRun run = Info("'" + photo + "'", dir);
+  const CliRun run = Info("'" + photo + "'", dir);
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.errors, "画像ファイル cut.jpg\nは壊れているか、「Lumetta」で読み込めない形式です。\n");
   // What was read before the end stays; the segment is not kept.
@@ -109,7 +94,7 @@ TEST(CliInfo, ATruncatedPhotoExitsWithTheReadErrorMessage) {
 
 TEST(CliInfo, AFileWithoutExifShowsItsNameAndSize) {
   TempDir dir;
-  const InfoRun run = Info("'" + dir.Write("scan.bmp", std::string(45'000, 'B')) + "'", dir);
+  const CliRun run = Info("'" + dir.Write("scan.bmp", std::string(45'000, 'B')) + "'", dir);
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out,
             "FileNameLbl\tscan\nExtNameLbl\t.bmp\nFileSizeLbl\t  [45KB]\nHidukeLbl\t\nTimeLbl\t\nCameraLbl\t\n"
