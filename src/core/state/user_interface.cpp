@@ -41,6 +41,8 @@ std::optional<std::string> UserInterface::ChooseFolder(std::string_view, std::st
 
 void UserInterface::OpenInFileManager(std::string_view) {}
 
+void UserInterface::OpenDocument(std::string_view) {}
+
 int UserInterface::RunFolderForm(const FolderFormRequest&, const std::function<bool(const std::string&)>&) {
   return kFolderFormClose;
 }

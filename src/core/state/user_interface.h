@@ -165,6 +165,9 @@ class UserInterface {
   virtual std::optional<std::string> ChooseFolder(std::string_view title, std::string_view preselected);
   // Opens a folder in the desktop's file manager.
   virtual void OpenInFileManager(std::string_view folder);
+  // Opens a document (a web page, a manual) with the desktop's handler for
+  // its kind.
+  virtual void OpenDocument(std::string_view path);
   // Runs the folder dialog; its "名前を変更" calls rename with the typed name,
   // which answers whether the dialog is done. Returns kFolderFormNewFolder,
   // kFolderFormClose or kFolderFormDelete.

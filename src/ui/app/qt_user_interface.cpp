@@ -192,6 +192,10 @@ void QtUserInterface::OpenInFileManager(std::string_view folder) {
   QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(folder)));
 }
 
+void QtUserInterface::OpenDocument(std::string_view path) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
+}
+
 std::optional<std::string> QtUserInterface::ChooseOpenFile(std::string_view title, std::string_view initial_folder,
                                                            std::string_view proposed_name) {
   if (open_dialog_folder_.isEmpty()) open_dialog_folder_ = ToQString(initial_folder);

@@ -51,6 +51,7 @@ class QtUserInterface : public UserInterface {
   int TextWidth(Ctl control, std::string_view text) override;
   std::optional<std::string> ChooseFolder(std::string_view title, std::string_view preselected) override;
   void OpenInFileManager(std::string_view folder) override;
+  void OpenDocument(std::string_view path) override;
   int RunFolderForm(const FolderFormRequest& request, const std::function<bool(const std::string&)>& rename) override;
   std::optional<std::string> ChooseOpenFile(std::string_view title, std::string_view initial_folder,
                                             std::string_view proposed_name) override;

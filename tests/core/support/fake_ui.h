@@ -107,6 +107,8 @@ class FakeUi : public UserInterface {
     return chosen;
   }
   void OpenInFileManager(std::string_view folder) override { file_manager_folders.emplace_back(folder); }
+  std::vector<std::string> documents;
+  void OpenDocument(std::string_view path) override { documents.emplace_back(path); }
   int RunFolderForm(const FolderFormRequest& request,
                     const std::function<bool(const std::string&)>& rename) override {
     folder_forms.push_back(request);

@@ -1,0 +1,29 @@
+#pragma once
+// The file formats the installed plug-ins add: the extensions that make a
+// file a photo, and the formats they take over from the program's own
+// decoders.
+
+#include <string>
+#include <vector>
+
+namespace lumetta {
+
+class TSPIs;
+
+struct PluginFormats {
+  // In plug-in order, in compared form; the same extension may come twice.
+  std::vector<std::string> Extensions;
+  // A plug-in lists ".jpg", ".bmp" or ".tif".
+  bool JpegByPlugin = false;
+  bool BmpByPlugin = false;
+  bool TiffByPlugin = false;
+};
+
+// From the filter lists of the plug-ins in load order (plug-ins of any
+// kind): only the first entry of each counts. It is split at ";", and each
+// item, less its first character (the "*"), lower-cased and cut to 5
+// characters, is an extension; items that leave nothing are dropped.
+PluginFormats PluginFormatsOf(const std::vector<std::vector<std::string>>& filter_lists);
+PluginFormats PluginFormatsOf(const TSPIs& plugins);
+
+}  // namespace lumetta
