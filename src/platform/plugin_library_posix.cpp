@@ -16,8 +16,10 @@ namespace {
 PluginHandle Open(const std::string& path) {
   // Every symbol is bound now, so that a plug-in missing one of its own
   // dependencies fails here (and is skipped) rather than in the middle of a
-  // call.
-  return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+  // call. A library stays mapped after it is closed: a plug-in's libraries
+  // may have started threads (LibRaw's OpenMP pool) that would run into
+  // unmapped code.
+  return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE);
 }
 
 void* Symbol(PluginHandle handle, const char* name) { return dlsym(handle, name); }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/imaging/photo_decoder.h"
+
 namespace lumetta {
 
 class TSPIs;
@@ -17,6 +19,8 @@ struct PluginFormats {
   bool JpegByPlugin = false;
   bool BmpByPlugin = false;
   bool TiffByPlugin = false;
+
+  DecoderChoice Choice() const { return DecoderChoice{JpegByPlugin, BmpByPlugin, TiffByPlugin}; }
 };
 
 // From the filter lists of the plug-ins in load order (plug-ins of any
