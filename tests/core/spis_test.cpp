@@ -194,6 +194,7 @@ TEST_P(CandidatesTest, PluginsNamingTheExtensionComeFirstInReverseLoadOrder) {
   exporter.info = {"00XN", "Export", "*.pic", "PIC"};
   lib.Add(dir.Write("d.spi"), exporter);
   lib.Add(dir.Write("e.spi"), PictureMaker("*.gif"));
+  lib.Add(dir.Write("f.spi"), PictureMaker("*.gif;*.png"));
   TSPIs spis(lib.Api());
   spis.SearchPlugins("*.spi", {dir.Path()});
   std::vector<std::string> order;
@@ -203,12 +204,15 @@ TEST_P(CandidatesTest, PluginsNamingTheExtensionComeFirstInReverseLoadOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     TSPIs, CandidatesTest,
-    ::testing::Values(CandidateCase{"x.pic", {"c.spi", "a.spi", "b.spi", "e.spi"}},
-                      CandidateCase{"x.PICT", {"c.spi", "a.spi", "b.spi", "e.spi"}},
-                      CandidateCase{"x.png", {"b.spi", "a.spi", "c.spi", "e.spi"}},
-                      CandidateCase{"x.jpg", {"c.spi", "a.spi", "b.spi", "e.spi"}},
-                      CandidateCase{"x.tiff", {"a.spi", "b.spi", "c.spi", "e.spi"}},
-                      CandidateCase{"noextension", {"a.spi", "b.spi", "c.spi", "e.spi"}}),
+    // An entry's extension is the text after its last dot: "*.pic;*.pict"
+    // names .pict only, "*.gif;*.png" .png only.
+    ::testing::Values(CandidateCase{"x.pic", {"a.spi", "b.spi", "c.spi", "e.spi", "f.spi"}},
+                      CandidateCase{"x.PICT", {"c.spi", "a.spi", "b.spi", "e.spi", "f.spi"}},
+                      CandidateCase{"x.png", {"f.spi", "b.spi", "a.spi", "c.spi", "e.spi"}},
+                      CandidateCase{"x.gif", {"e.spi", "a.spi", "b.spi", "c.spi", "f.spi"}},
+                      CandidateCase{"x.jpg", {"c.spi", "a.spi", "b.spi", "e.spi", "f.spi"}},
+                      CandidateCase{"x.tiff", {"a.spi", "b.spi", "c.spi", "e.spi", "f.spi"}},
+                      CandidateCase{"noextension", {"a.spi", "b.spi", "c.spi", "e.spi", "f.spi"}}),
     [](const ::testing::TestParamInfo<CandidateCase>& info) { return "case" + std::to_string(info.index); });
 
 // A file whose own bytes start with "SIG" after offset bytes of anything.
@@ -332,6 +336,12 @@ TEST(TSPIsDecode, PreviewsAreAskedForOnlyWhenWanted) {
   ASSERT_TRUE(spis.Decode(photo, image));
   EXPECT_EQ(image.Width(), 1);
   EXPECT_EQ(lib.live_blocks, 0);
+}
+
+TEST(ProgramPluginFolders, TheExecutablesFolderThenTheDataFolderWhenItIsAnother) {
+  EXPECT_EQ(ProgramPluginFolders("/opt/lumetta/bin", "/home/u/.local/share/lumetta"),
+            (std::vector<std::string>{"/opt/lumetta/bin", "/home/u/.local/share/lumetta"}));
+  EXPECT_EQ(ProgramPluginFolders("/home/u/Lumetta/", "/home/u/Lumetta"), (std::vector<std::string>{"/home/u/Lumetta"}));
 }
 
 TEST(MatchesPluginPattern, WildcardsIgnoringCase) {

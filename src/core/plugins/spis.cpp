@@ -40,19 +40,12 @@ bool MatchFolded(std::string_view name, std::string_view pattern) {
   return p == pattern.size();
 }
 
-// The extensions an entry of a filter list names: "*.pic;*.pict" names
-// "pic" and "pict" (each item's text after its last dot).
+// Whether a filter-list entry names extension (without its dot): the
+// entry's extension is the text after its last dot, so that of
+// "*.pic;*.pict" is "pict". An entry without a dot names none.
 bool FilterNamesExtension(std::string_view filter, std::string_view extension) {
-  std::size_t start = 0;
-  while (start <= filter.size()) {
-    std::size_t end = filter.find(';', start);
-    if (end == std::string_view::npos) end = filter.size();
-    const std::string_view item = filter.substr(start, end - start);
-    const std::size_t dot = item.rfind('.');
-    if (dot != std::string_view::npos && SameNameIgnoringCase(item.substr(dot + 1), extension)) return true;
-    start = end + 1;
-  }
-  return false;
+  const std::size_t dot = filter.rfind('.');
+  return dot != std::string_view::npos && SameNameIgnoringCase(filter.substr(dot + 1), extension);
 }
 
 // The blocks a plug-in handed over, freed whatever happens to them.
@@ -121,6 +114,14 @@ std::vector<std::string> MatchingFiles(const std::string& folder, std::string_vi
 }
 
 }  // namespace
+
+std::vector<std::string> ProgramPluginFolders(std::string_view executable_folder, std::string_view app_folder) {
+  std::vector<std::string> folders;
+  if (!executable_folder.empty()) folders.push_back(WithoutTrailingSeparator(executable_folder));
+  const std::string data = WithoutTrailingSeparator(app_folder);
+  if (!data.empty() && (folders.empty() || !SameNameIgnoringCase(folders.front(), data))) folders.push_back(data);
+  return folders;
+}
 
 bool MatchesPluginPattern(std::string_view name, std::string_view pattern) {
   return MatchFolded(FoldCase(name), FoldCase(pattern));

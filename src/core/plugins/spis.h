@@ -45,9 +45,10 @@ class TSPIs : public PluginDecoder {
   // Ask for previews (GetPreview) before pictures.
   bool GraphicPreview = false;
 
-  // The picture plug-ins in the order they are asked for path: those whose
-  // filters name its extension first (the last loaded of them first), then
-  // the others in load order.
+  // The picture plug-ins in the order they are asked for path: those with a
+  // filter entry whose extension (the text after the entry's last dot) is
+  // path's extension come first, the last loaded of them first; then the
+  // others in load order.
   std::vector<const TSPI*> Candidates(std::string_view path) const;
 
   // Decodes path through the first plug-in that gives a sound picture;
@@ -58,6 +59,12 @@ class TSPIs : public PluginDecoder {
   const PluginLibraryApi& api_;
   std::vector<std::unique_ptr<TSPI>> plugins_;
 };
+
+// The folders the program loads plug-ins from, in order: the executable's
+// folder (the plug-ins built with the program lie there) and the program's
+// data folder when that is another one (where a user copies plug-ins when
+// the executable's folder cannot be written). No other folder is searched.
+std::vector<std::string> ProgramPluginFolders(std::string_view executable_folder, std::string_view app_folder);
 
 // Whether name matches a pattern of * and ? wildcards, ignoring case.
 bool MatchesPluginPattern(std::string_view name, std::string_view pattern);
