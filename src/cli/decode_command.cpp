@@ -6,18 +6,21 @@
 #include <system_error>
 
 #include "cli/command.h"
+#include "cli/plugins.h"
 #include "core/base/paths.h"
 #include "core/imaging/photo_decoder.h"
 #include "core/imaging/spi_dib_image.h"
+#include "core/plugins/plugin_formats.h"
 
 namespace lumetta::cli {
 namespace {
 
 // The one place that decides how a photo is decoded: as the view does, the
-// decoder chosen by the extension, no plug-ins.
-void DecodeForCli(const std::string& path, TDibImage& image) {
+// decoder chosen by the extension and the plug-ins beside lumetta-cli
+// (none with --no-plugins).
+void DecodeForCli(const std::string& path, TDibImage& image, bool plugins) {
   TSPIDibImage decoded;
-  DecodePhoto(path, decoded, DecoderChoice{});
+  DecodePhoto(path, decoded, plugins ? PluginFormatsOf(CliPlugins()).Choice() : DecoderChoice{});
   image.Assign(decoded);
 }
 
@@ -28,18 +31,20 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 const RegisterCommand kDecode({
     "decode",
-    "PHOTO -o OUT.bmp",
-    "decode a photo and write its pixels as a 24-bit BMP",
+    "PHOTO -o OUT.bmp [--no-plugins]",
+    "decode a photo as the view does (through the plug-ins beside lumetta-cli for the formats they read) and "
+    "write its pixels as a 24-bit BMP; --no-plugins loads none",
     [](const std::vector<std::string>& arguments) {
       Args args(arguments);
       const std::string out = args.TakeOption("-o");
+      const bool plugins = !args.TakeFlag("--no-plugins");
       const std::vector<std::string> photos = args.Positional();
       if (out.empty()) throw UsageError("the output file is missing (-o OUT.bmp)");
       if (photos.size() != 1) throw UsageError("give exactly one photo");
       // Photos are never written, not even by mistake on the command line.
       if (SameFile(photos[0], out)) throw UsageError("the output file is the photo itself");
       TDibImage image;
-      DecodeForCli(photos[0], image);
+      DecodeForCli(photos[0], image, plugins);
       image.SaveToFile(out);
       return 0;
     },

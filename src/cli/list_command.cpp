@@ -8,11 +8,11 @@
 
 #include "core/state/headless_ui.h"
 #include "cli/command.h"
+#include "cli/plugins.h"
 #include "core/state/app_state.h"
 #include "core/state/user_interface.h"
 #include "core/base/paths.h"
 #include "core/library/folder_scan.h"
-#include "core/library/photo_extensions.h"
 #include "core/library/photo_sort.h"
 
 namespace lumetta::cli {
@@ -39,7 +39,7 @@ const RegisterCommand kList({
       if (!IsDirectory(folders[0])) throw FileError("not a folder: " + folders[0]);
 
       auto state = std::make_unique<AppState>();
-      state->PhotoExtensions = BuildPhotoExtensions({});
+      UseCliPlugins(*state);
       state->settings.SortMode = SortModeArg(sort);
       state->settings.SortDirection = descending ? SortOrder::FromRight : SortOrder::FromLeft;
       std::error_code ec;

@@ -7,6 +7,7 @@
 
 #include "core/state/headless_ui.h"
 #include "cli/command.h"
+#include "cli/plugins.h"
 #include "core/state/app_state.h"
 #include "core/state/user_interface.h"
 #include "core/base/paths.h"
@@ -98,6 +99,7 @@ int RunRender(const std::vector<std::string>& arguments) {
   edits.Effect = effect;
   edits.Sharpness = sharpness;
 
+  UseCliPlugins(state);
   DecodePhoto(photos[0], state.DecodedPhoto, state.Decoders());
   state.current.Name = FileNameOf(photos[0]);
   state.current.Folder = ParentFolder(photos[0]);

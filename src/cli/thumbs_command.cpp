@@ -12,6 +12,7 @@
 
 #include "core/state/headless_ui.h"
 #include "cli/command.h"
+#include "cli/plugins.h"
 #include "platform/executable_path.h"
 #include "core/state/app_folders.h"
 #include "core/state/app_state.h"
@@ -21,7 +22,6 @@
 #include "core/state/user_interface.h"
 #include "core/base/paths.h"
 #include "core/library/folder_scan.h"
-#include "core/library/photo_extensions.h"
 #include "core/library/thumb_cache_path.h"
 #include "core/library/thumbnail_builder.h"
 #include "core/library/thumbnail_cache.h"
@@ -133,7 +133,7 @@ const RegisterCommand kThumbs({
       if (!IsDirectory(folder)) throw FileError("not a folder: " + folders[0]);
 
       auto state = std::make_unique<AppState>();
-      state->PhotoExtensions = BuildPhotoExtensions({});
+      UseCliPlugins(*state);
       state->CurrentFolder = folder;
       const std::string app_folder = AppFolderOf(app_folder_option);
       if (!out_folder.empty()) {

@@ -59,6 +59,8 @@ TEST(CliList, WrongArgumentsExitWithTwoAndAMissingFolderWithOne) {
   EXPECT_EQ(RunCli(dir, "list '" + (dir / "gone") + "'").status, 1);
 }
 
+// The program's own decoders (--no-plugins: no TIFF plug-in takes the TIFFs
+// over).
 TEST(CliDecode, DecodesJpegAndTiffAndRefusesLzw) {
   TempDir dir;
   const std::string jpeg = std::string(LUMETTA_FIXTURES) + "/camera/Canon_40D.jpg";
@@ -81,7 +83,7 @@ TEST(CliDecode, DecodesJpegAndTiffAndRefusesLzw) {
   tiff.append(4, '\0');
   tiff += "\x01\x02\x03\x04\x05\x06";
   const std::string tif = dir.Write("a.tif", tiff);
-  EXPECT_EQ(RunCli(dir, "decode '" + tif + "' -o '" + (dir / "t.bmp") + "'").status, 0);
+  EXPECT_EQ(RunCli(dir, "decode '" + tif + "' -o '" + (dir / "t.bmp") + "' --no-plugins").status, 0);
   const std::string tbmp = ReadAll(dir / "t.bmp");
   ASSERT_EQ(tbmp.size(), 54u + 8u);
   EXPECT_EQ(tbmp.substr(54, 6), "\x03\x02\x01\x06\x05\x04");
@@ -104,7 +106,25 @@ TEST(CliDecode, DecodesJpegAndTiffAndRefusesLzw) {
   // The first entry becomes Compression 5 (LZW).
   tiff[11] = 3;
   tiff[21] = 5;
-  EXPECT_EQ(RunCli(dir, "decode '" + dir.Write("lzw.tif", tiff) + "' -o '" + (dir / "l.bmp") + "'").status, 1);
+  EXPECT_EQ(RunCli(dir, "decode '" + dir.Write("lzw.tif", tiff) + "' -o '" + (dir / "l.bmp") + "' --no-plugins").status,
+            1);
+}
+
+// With the plug-ins built beside it, lumetta-cli reads what they read: every
+// TIFF goes to the TIFF plug-in, the other formats by their extension.
+TEST(CliDecode, ReadsThePluginFormats) {
+  TempDir dir;
+  const std::string fixtures = std::string(LUMETTA_FIXTURES) + "/plugins/";
+  for (const char* name : {"lzw.tif", "rgb.png", "lossy.webp", "photo.heic", "photo.avif"}) {
+    SCOPED_TRACE(name);
+    const std::string out = dir / (std::string(name) + ".bmp");
+    EXPECT_EQ(RunCli(dir, "decode '" + fixtures + name + "' -o '" + out + "'").status, 0);
+    const std::string bmp = ReadAll(out);
+    ASSERT_GT(bmp.size(), 54u);
+    EXPECT_EQ(bmp.substr(0, 2), "BM");
+    EXPECT_EQ(static_cast<unsigned char>(bmp[28]), 24);
+  }
+  EXPECT_EQ(RunCli(dir, "decode '" + fixtures + "rgb.png' -o '" + (dir / "none.bmp") + "' --no-plugins").status, 1);
 }
 
 }  // namespace

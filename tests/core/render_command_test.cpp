@@ -8,11 +8,14 @@
 #include "core/state/app_state.h"
 #include "core/imaging/photo_decoder.h"
 #include "core/imaging/resample.h"
+#include "core/plugins/plugin_formats.h"
+#include "core/plugins/spis.h"
 #include "core/view/view_render.h"
 #include "core/support/cli_run.h"
 #include "core/support/fake_ui.h"
 #include "core/support/temp_dir.h"
 #include "core/support/view_images.h"
+#include "platform/plugin_library.h"
 
 namespace lumetta {
 namespace {
@@ -115,7 +118,10 @@ TEST(RenderCommand, RefusesWrongArguments) {
 }
 
 TEST(RenderCommand, DecodesJpegAndTiffPhotosAsTheViewDoes) {
-  for (const char* fixture : {"jpeg/h2v1.jpg", "tiff/rgb_be_short_strips.tif"}) {
+  // The view with the plug-ins built beside lumetta-cli, as it loads them.
+  TSPIs plugins(platform::NativePluginLibrary());
+  plugins.SearchPlugins("*.spi", {LUMETTA_PLUGIN_DIR});
+  for (const char* fixture : {"jpeg/h2v1.jpg", "tiff/rgb_be_short_strips.tif", "plugins/rgb.png"}) {
     SCOPED_TRACE(fixture);
     TempDir dir;
     const std::string photo = std::string(LUMETTA_FIXTURES) + "/" + fixture;
@@ -127,6 +133,7 @@ TEST(RenderCommand, DecodesJpegAndTiffPhotosAsTheViewDoes) {
     state.view.ViewWidth = 40;
     state.view.ViewHeight = 30;
     state.current.Name = "photo";
+    RegisterPluginFormats(state, PluginFormatsOf(plugins));
     DecodePhoto(photo, state.DecodedPhoto, state.Decoders());
     SizeImage24(state.ViewPicture, 40, 30);
     RenderView(state, ui, false);

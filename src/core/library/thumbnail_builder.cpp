@@ -147,7 +147,9 @@ ThumbnailResult BuildThumbnail(const ThumbnailRequest& request) {
       }
     }
     if (!decoded && ext == ".bmp" && !request.BmpByPlugin) {
-      work.TDibImage::LoadFromFile(path);
+      // As in the view: the BMP reader, and the plug-ins for a file it
+      // cannot read.
+      work.LoadFromFile(path);
       decoded = true;
     }
     if (!decoded && IsTiffExtension(ext) && !request.TiffByPlugin) {

@@ -2,6 +2,7 @@
 
 #include "core/base/names.h"
 #include "core/base/text_codec.h"
+#include "core/library/photo_extensions.h"
 #include "core/plugins/spis.h"
 
 namespace lumetta {
@@ -37,6 +38,18 @@ PluginFormats PluginFormatsOf(const TSPIs& plugins) {
   std::vector<std::vector<std::string>> filter_lists;
   for (int i = 0; i < plugins.Count(); ++i) filter_lists.push_back(plugins.Plugin(i).FilterList());
   return PluginFormatsOf(filter_lists);
+}
+
+void RegisterPluginFormats(AppState& state, const PluginFormats& formats) {
+  std::vector<std::string> table = BuiltInPhotoExtensions();
+  for (const std::string& extension : formats.Extensions) {
+    if (table.size() >= MaxPhotoExtensions) break;
+    table.push_back(extension);
+  }
+  state.PhotoExtensions = std::move(table);
+  state.JpegByPlugin = formats.JpegByPlugin;
+  state.BmpByPlugin = formats.BmpByPlugin;
+  state.TiffByPlugin = formats.TiffByPlugin;
 }
 
 }  // namespace lumetta

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/imaging/photo_decoder.h"
+#include "core/state/app_state.h"
 
 namespace lumetta {
 
@@ -29,5 +30,11 @@ struct PluginFormats {
 // characters, is an extension; items that leave nothing are dropped.
 PluginFormats PluginFormatsOf(const std::vector<std::vector<std::string>>& filter_lists);
 PluginFormats PluginFormatsOf(const TSPIs& plugins);
+
+// The main window's show step: the photo extension table becomes the
+// built-in extensions followed by the plug-ins' ones as they are (at most
+// MaxPhotoExtensions in all, the rest dropped), and the decoder flags follow
+// the plug-ins.
+void RegisterPluginFormats(AppState& state, const PluginFormats& formats);
 
 }  // namespace lumetta
