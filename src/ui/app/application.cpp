@@ -8,13 +8,15 @@
 #include "core/library/open_photo.h"
 #include "core/app/shutdown.h"
 #include "core/state/version.h"
-#include "core/library/photo_extensions.h"
 #include "core/library/photo_folders.h"
+#include "core/plugins/plugin_formats.h"
 #include "core/records/edited_photo_save.h"
+#include "platform/plugin_library.h"
 #include "platform/user_folders.h"
 #include "ui/app/command_runner.h"
 #include "ui/app/hints.h"
 #include "ui/app/photo_display.h"
+#include "ui/app/susie_form.h"
 #include "ui/app/translations.h"
 #include "ui/app/view_popup.h"
 #include "ui/app/wheel_router.h"
@@ -84,6 +86,11 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
     state_.settings.WindowTop += 32;
   }
 
+  // The plug-ins of the program's folders, loaded once the settings are read
+  // and kept until the program ends.
+  spis_ = std::make_unique<TSPIs>(platform::NativePluginLibrary());
+  spis_->SearchPlugins("*.spi", ProgramPluginFolders(env_.ExecutableFolder, state_.folders.AppFolder));
+
   main_form_ = std::make_unique<TMainForm>(state_, ui_);
   // The strip and the wide thumbnail window live as long as the main window.
   auto* strip = new ThumbStripView(state_, ui_, *main_form_);
@@ -99,6 +106,8 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
   // The sort menu, and the view's pop-up menu once the main menu is complete.
   new SortMenu(state_, ui_, *main_form_);
   new ViewPopup(state_, ui_, *main_form_);
+  // "設定" → "Susieプラグイン".
+  new SusieMenu(state_, ui_, *main_form_, *spis_);
   main_form_->OnCloseQuery = [this] { return FormCloseQuery(); };
   main_form_->OnActivate = [this] { FormActivate(); };
   FormShow();
@@ -108,8 +117,8 @@ Application::~Application() = default;
 
 void Application::FormShow() {
   TMainForm& form = *main_form_;
-  // The plug-ins' extensions join the table when plug-ins are loaded.
-  if (state_.PhotoExtensions.empty()) state_.PhotoExtensions = BuildPhotoExtensions({});
+  // The photo extensions: the built-in ones, then the plug-ins' ones.
+  RegisterPluginFormats(state_, PluginFormatsOf(*spis_));
   state_.view.ViewWidth = 800;
   state_.view.ViewHeight = 600;
   form.SetClientSize(kClientWidth800, kClientHeight800);

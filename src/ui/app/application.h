@@ -7,6 +7,7 @@
 
 #include "core/state/app_state.h"
 #include "core/app/startup.h"
+#include "core/plugins/spis.h"
 #include "platform/instance_lock.h"
 #include "ui/app/main_form.h"
 #include "ui/app/qt_user_interface.h"
@@ -30,6 +31,8 @@ class Application : public QObject {
   AppState& State() { return state_; }
   TMainForm& MainForm() { return *main_form_; }
   QtUserInterface& Ui() { return ui_; }
+  // The loaded plug-ins (SPIs1).
+  const TSPIs& Plugins() const { return *spis_; }
   bool SecondInstance() const { return second_instance_; }
 
  private:
@@ -41,6 +44,9 @@ class Application : public QObject {
   AppState state_;
   QtUserInterface ui_;
   std::unique_ptr<platform::InstanceLock> lock_;
+  // Loaded before the main window and unloaded after it: every decoding in
+  // the program may go through them.
+  std::unique_ptr<TSPIs> spis_;
   std::unique_ptr<TMainForm> main_form_;
   PhotoDisplay* photo_display_ = nullptr;  // owned by the main window
   bool second_instance_ = false;
