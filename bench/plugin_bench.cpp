@@ -29,6 +29,7 @@
 #include "core/plugins/plugin_formats.h"
 #include "core/plugins/spis.h"
 #include "core/support/dng_bytes.h"
+#include "core/support/reference_pixels.h"
 #include "platform/plugin_library.h"
 #include "support/synthetic_photo.h"
 
@@ -46,7 +47,7 @@ const fs::path& BenchFolder() {
 
 bool Run(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()) == 0; }
 
-std::string Quoted(const std::string& text) { return lumetta::ShellQuoted(text); }
+std::string Quoted(const std::string& text) { return lumetta::testing_support::ShellQuoted(text); }
 
 std::string BinFolder() {
   std::error_code ec;
