@@ -34,6 +34,17 @@ constexpr int kViewLeft800 = 214;
 constexpr int kViewTop800 = 71;
 constexpr int kClientWidth800 = 1016;
 constexpr int kClientHeight800 = 673;
+// The plug-in list refuses a second instance in one process; a second main
+// window of the same process (only tests make one) shares the first list.
+std::shared_ptr<TSPIs> ProcessPlugins(const std::vector<std::string>& folders) {
+  static std::weak_ptr<TSPIs> current;
+  if (std::shared_ptr<TSPIs> existing = current.lock()) return existing;
+  auto made = std::make_shared<TSPIs>(platform::NativePluginLibrary());
+  made->SearchPlugins("*.spi", folders);
+  current = made;
+  return made;
+}
+
 }  // namespace
 
 const std::vector<std::string>& WelcomeLines() {
@@ -88,8 +99,7 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
 
   // The plug-ins of the program's folders, loaded once the settings are read
   // and kept until the program ends.
-  spis_ = std::make_unique<TSPIs>(platform::NativePluginLibrary());
-  spis_->SearchPlugins("*.spi", ProgramPluginFolders(env_.ExecutableFolder, state_.folders.AppFolder));
+  spis_ = ProcessPlugins(ProgramPluginFolders(env_.ExecutableFolder, state_.folders.AppFolder));
 
   main_form_ = std::make_unique<TMainForm>(state_, ui_);
   // The strip and the wide thumbnail window live as long as the main window.

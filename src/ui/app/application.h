@@ -46,7 +46,7 @@ class Application : public QObject {
   std::unique_ptr<platform::InstanceLock> lock_;
   // Loaded before the main window and unloaded after it: every decoding in
   // the program may go through them.
-  std::unique_ptr<TSPIs> spis_;
+  std::shared_ptr<TSPIs> spis_;
   std::unique_ptr<TMainForm> main_form_;
   PhotoDisplay* photo_display_ = nullptr;  // owned by the main window
   bool second_instance_ = false;

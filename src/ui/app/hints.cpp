@@ -36,12 +36,18 @@ class HintDuration : public QObject {
   }
 };
 
+const QString kFilterName = QStringLiteral("LumettaHintDuration");
+
 }  // namespace
 
 void InstallHints(QApplication& app) {
-  if (app.findChild<HintDuration*>() != nullptr) return;
+  // Once per application (HintDuration has no meta-object of its own, so it
+  // is found by name).
+  if (app.findChild<QObject*>(kFilterName, Qt::FindDirectChildrenOnly) != nullptr) return;
   QApplication::setStyle(new HintStyle(QApplication::style()->name()));
-  app.installEventFilter(new HintDuration(&app));
+  auto* filter = new HintDuration(&app);
+  filter->setObjectName(kFilterName);
+  app.installEventFilter(filter);
 }
 
 }  // namespace lumetta::ui
