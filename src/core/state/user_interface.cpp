@@ -47,6 +47,10 @@ int UserInterface::RunFolderForm(const FolderFormRequest&, const std::function<b
   return kFolderFormClose;
 }
 
+std::optional<std::string> UserInterface::RunRenameForm(const RenameFormRequest&) { return std::nullopt; }
+
+std::optional<std::string> UserInterface::RunMakeFolderForm() { return std::nullopt; }
+
 std::optional<std::string> UserInterface::ChooseOpenFile(std::string_view, std::string_view, std::string_view) {
   return std::nullopt;
 }

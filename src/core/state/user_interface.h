@@ -104,6 +104,20 @@ struct FolderFormRequest {
   std::string Folder;       // the folder it acts on
   std::string ShownPath;    // that path shortened to the dialog's label
   bool RenameOnly = false;  // right after creating the folder: no create, no delete
+  // The top favorites folder: the field shows its caption read-only, and it
+  // can be neither renamed nor deleted.
+  bool Fixed = false;
+};
+
+// The rename dialog for one name: its caption, the captions of the old and
+// the new name, the old name, and whether the note that the extension may be
+// left out shows.
+struct RenameFormRequest {
+  std::string Caption;
+  std::string OldLabel;
+  std::string NewLabel;
+  std::string OldName;
+  bool ExtensionNote = true;
 };
 
 // How the folder dialog closed: "上記フォルダ内に、新しいフォルダを作成",
@@ -172,6 +186,14 @@ class UserInterface {
   // which answers whether the dialog is done. Returns kFolderFormNewFolder,
   // kFolderFormClose or kFolderFormDelete.
   virtual int RunFolderForm(const FolderFormRequest& request, const std::function<bool(const std::string&)>& rename);
+  // The rename dialog: the name typed when closed with "決定" (the dialog
+  // itself refuses a name with any of \ / : * ? " < > |), nothing when
+  // cancelled.
+  virtual std::optional<std::string> RunRenameForm(const RenameFormRequest& request);
+  // The name dialog "フォルダを作成": the name typed when closed with "作成"
+  // (the dialog itself refuses the same nine characters), nothing when
+  // closed.
+  virtual std::optional<std::string> RunMakeFolderForm();
 
   // The file-open dialog for one file, titled title, opening in
   // initial_folder unless it remembers a folder of its own, with

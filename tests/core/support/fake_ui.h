@@ -121,6 +121,22 @@ class FakeUi : public UserInterface {
     return reply.result;
   }
 
+  // The rename dialog and the name dialog: the requests they opened with and
+  // scripted replies (none left: cancelled or closed).
+  std::vector<RenameFormRequest> rename_forms;
+  std::deque<std::optional<std::string>> rename_replies;
+  int make_folder_forms = 0;
+  std::deque<std::optional<std::string>> make_folder_replies;
+
+  std::optional<std::string> RunRenameForm(const RenameFormRequest& request) override {
+    rename_forms.push_back(request);
+    return Pop(rename_replies);
+  }
+  std::optional<std::string> RunMakeFolderForm() override {
+    ++make_folder_forms;
+    return Pop(make_folder_replies);
+  }
+
   // The file-open dialog's calls and scripted answers (none left:
   // cancelled), and the paths sent to the trash, which the fake deletes
   // unless the trash is to refuse.
@@ -179,6 +195,12 @@ class FakeUi : public UserInterface {
   }
 
  private:
+  static std::optional<std::string> Pop(std::deque<std::optional<std::string>>& replies) {
+    if (replies.empty()) return std::nullopt;
+    std::optional<std::string> reply = replies.front();
+    replies.pop_front();
+    return reply;
+  }
   int Next(int fallback) {
     if (answers.empty()) return fallback;
     const int a = answers.front();
