@@ -54,14 +54,14 @@ void SortFavoritesPage(FavoritesPage& page, FavoritesOrder order) {
   if (count < 2) return;
   std::vector<std::string_view> names;
   names.reserve(count);
-  for (std::size_t i = 1; i <= count; ++i) names.push_back(page.slots[i].Name);
+  for (std::size_t i = 1; i <= count; ++i) names.push_back(page.entries[i].Name);
   const NameSortKeys name_keys(names);
 
   std::vector<std::string> date_keys;
   if (order.Mode == kByFileDate) {
-    for (std::size_t i = 1; i <= count; ++i) date_keys.push_back(page.slots[i].FileDate);
+    for (std::size_t i = 1; i <= count; ++i) date_keys.push_back(page.entries[i].FileDate);
   } else if (order.Mode == kByExifDate) {
-    for (std::size_t i = 1; i <= count; ++i) date_keys.push_back(ExifDateKey(DiskPhotoPath(page.slots[i].PhotoPath)));
+    for (std::size_t i = 1; i <= count; ++i) date_keys.push_back(ExifDateKey(DiskPhotoPath(page.entries[i].PhotoPath)));
   }
   const bool by_key = !date_keys.empty();
   const bool ascending = order.Direction == 1;
@@ -81,11 +81,11 @@ void SortFavoritesPage(FavoritesPage& page, FavoritesOrder order) {
   };
   std::vector<Moved> sorted(count);
   for (std::size_t i = 0; i < count; ++i) {
-    FavoriteSlot& from = page.slots[perm[i] + 1];
+    FavoriteSlot& from = page.entries[perm[i] + 1];
     sorted[i] = {std::move(from.Name), std::move(from.PhotoPath), std::move(from.FileDate)};
   }
   for (std::size_t i = 0; i < count; ++i) {
-    FavoriteSlot& to = page.slots[i + 1];
+    FavoriteSlot& to = page.entries[i + 1];
     to.Name = std::move(sorted[i].Name);
     to.PhotoPath = std::move(sorted[i].PhotoPath);
     to.FileDate = std::move(sorted[i].FileDate);

@@ -30,15 +30,15 @@ struct FavoriteSlot {
 };
 
 struct FavoritesPage {
-  FavoritesPage() : slots(static_cast<std::size_t>(MaxFavoritesPerFolder) + 1) {}
+  FavoritesPage() : entries(static_cast<std::size_t>(MaxFavoritesPerFolder) + 1) {}
 
   std::string Folder;
   std::int32_t Count = 0;
-  // slots[1..Count] are the favorites; slots[0] is never used.
-  std::vector<FavoriteSlot> slots;
+  // entries[1..Count] are the favorites; entries[0] is never used.
+  std::vector<FavoriteSlot> entries;
 
-  FavoriteSlot& operator[](std::int32_t i) { return slots.at(static_cast<std::size_t>(i)); }
-  const FavoriteSlot& operator[](std::int32_t i) const { return slots.at(static_cast<std::size_t>(i)); }
+  FavoriteSlot& operator[](std::int32_t i) { return entries.at(static_cast<std::size_t>(i)); }
+  const FavoriteSlot& operator[](std::int32_t i) const { return entries.at(static_cast<std::size_t>(i)); }
   bool Valid(std::int32_t i) const { return i >= 1 && i <= Count; }
   // The key of the favorite in slot i.
   std::string KeyOf(std::int32_t i) const;

@@ -30,11 +30,11 @@ std::vector<std::string> SelectHow(std::initializer_list<std::string> rest) {
 }
 
 std::vector<std::int32_t> SelectedSlots(const FavoritesSession& session) {
-  std::vector<std::int32_t> slots;
+  std::vector<std::int32_t> selected;
   for (std::int32_t i = 1; i <= session.page.Count; ++i) {
-    if (session.page[i].Selected) slots.push_back(i);
+    if (session.page[i].Selected) selected.push_back(i);
   }
-  return slots;
+  return selected;
 }
 
 void ClampPageStart(FavoritesSession& session) {

@@ -20,6 +20,7 @@
 #include "ui/app/translations.h"
 #include "ui/app/view_popup.h"
 #include "ui/app/wheel_router.h"
+#include "ui/favorites/favorites_controller.h"
 #include "ui/view/adjust_controls.h"
 #include "ui/library/sort_menu.h"
 #include "ui/library/thumb_strip_view.h"
@@ -113,6 +114,8 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
   new HistogramPanel(state_, ui_, *main_form_);
   // The photo's labels, the panorama commands and ShowPhoto for every caller.
   photo_display_ = new PhotoDisplay(state_, ui_, *main_form_, edit_panel->JoutaiLbl);
+  // The favorites: their menu, the folder panel's button, Ctrl+D and Ctrl+B.
+  new FavoritesController(state_, ui_, *main_form_, photo_display_);
   // The sort menu, and the view's pop-up menu once the main menu is complete.
   new SortMenu(state_, ui_, *main_form_);
   new ViewPopup(state_, ui_, *main_form_);

@@ -14,9 +14,11 @@
 
 #include "platform/trash.h"
 #include "ui/app/message_forms.h"
+#include "ui/favorites/make_folder_form.h"
 #include "ui/view/akarusa_form.h"
 #include "ui/view/sharp_form.h"
 #include "ui/library/folder_form.h"
+#include "ui/library/rename_form.h"
 
 namespace lumetta::ui {
 
@@ -211,10 +213,24 @@ bool QtUserInterface::MoveToTrash(std::string_view path) { return platform::Move
 
 int QtUserInterface::RunFolderForm(const FolderFormRequest& request,
                                    const std::function<bool(const std::string&)>& rename) {
-  TFolderForm form(request, rename, main_window_);
+  // Over the favorites' windows when it is opened from one of them.
+  QWidget* owner = QApplication::activeModalWidget();
+  TFolderForm form(request, rename, owner != nullptr ? owner : main_window_.data());
   form.PlaceBelow(QCursor::pos(), main_window_);
   form.exec();
   return form.Result();
+}
+
+std::optional<std::string> QtUserInterface::RunRenameForm(const RenameFormRequest& request) {
+  QWidget* owner = QApplication::activeModalWidget();
+  TRenameForm form(request, owner != nullptr ? owner : main_window_.data());
+  return form.Run(main_window_);
+}
+
+std::optional<std::string> QtUserInterface::RunMakeFolderForm() {
+  QWidget* owner = QApplication::activeModalWidget();
+  TMakeFolderForm form(owner != nullptr ? owner : main_window_.data());
+  return form.Run();
 }
 
 bool QtUserInterface::RunAkarusaForm(AkarusaModel& model) {

@@ -53,6 +53,8 @@ class QtUserInterface : public UserInterface {
   void OpenInFileManager(std::string_view folder) override;
   void OpenDocument(std::string_view path) override;
   int RunFolderForm(const FolderFormRequest& request, const std::function<bool(const std::string&)>& rename) override;
+  std::optional<std::string> RunRenameForm(const RenameFormRequest& request) override;
+  std::optional<std::string> RunMakeFolderForm() override;
   std::optional<std::string> ChooseOpenFile(std::string_view title, std::string_view initial_folder,
                                             std::string_view proposed_name) override;
   bool MoveToTrash(std::string_view path) override;

@@ -22,6 +22,13 @@ ViewPopup::ViewPopup(AppState& state, QtUserInterface& ui, TMainForm& form)
 
   if (auto* all = form.Menus().CommandMenu->findChild<QAction*>("AllThumbnailMenu")) menu_->addAction(all);
 
+  // The same command as the main menu's item, under its own caption.
+  if (auto* add = form.Menus().OkiniMenu->findChild<QAction*>("OkiniAddMenu")) {
+    QAction* add_p = menu_->addAction("この写真を「お気に入り」に追加");
+    add_p->setObjectName("OkiniAddMenuP");
+    connect(add_p, &QAction::triggered, add, &QAction::trigger);
+  }
+
   connect(form.ViewImg(), &PictureWidget::MousePressed, this, [this](QMouseEvent* event) {
     if (event->button() == Qt::RightButton) menu_->popup(event->globalPosition().toPoint());
   });

@@ -59,6 +59,14 @@ TFolderForm::TFolderForm(const FolderFormRequest& request, std::function<bool(co
   CloseBtn->setGeometry(228, 112, 84, 22);
   CloseBtn->setAutoDefault(false);
 
+  if (request.Fixed) {
+    // The top favorites folder: its caption, neither renamed nor deleted.
+    NameEdit->setReadOnly(true);
+    NameEdit->deselect();
+    NameBtn->setEnabled(false);
+    DeleteBtn->setEnabled(false);
+    CreateBtn->setDefault(true);
+  }
   if (request.RenameOnly) {
     CreateBtn->hide();
     DeleteBtn->hide();
