@@ -121,7 +121,7 @@ void BM_DrawPageOf79CachedThumbnails(benchmark::State& st) {
 void BM_Sort300FavoritesByExifDate(benchmark::State& st) {
   lumetta::HeadlessUi ui;
   lumetta::FavoritesPage page;
-  const lumetta::FavoritesOrder by_exif{3, 1};
+  const lumetta::FavoritesOrder by_exif{lumetta::SortKey::ExifDate, lumetta::SortOrder::FromLeft};
   lumetta::LoadFavoritesPage(page, Folder().Store(), "Trip", by_exif, ui);  // warms the page cache
   for (auto _ : st) {
     lumetta::SortFavoritesPage(page, by_exif);

@@ -31,12 +31,12 @@ struct AddFixture : FavoritesFixture {
 
 TEST(CanAddDisplayedPhoto, ExplainsPanoramaModeAndTheMenuWithoutAPhoto) {
   AddFixture f;
-  f.state.PanoramaMode = 1;
+  f.state.PanoramaMode = PanoramaKind::Pair;
   EXPECT_FALSE(CanAddDisplayedPhoto(f.state, f.ui, AddFavoriteSource::Key));
   EXPECT_EQ(f.ui.LastLines(),
             (Lines{"現在パノラマモードになっていますので", "お気に入りへの追加はできません。",
                    "お気に入りへ追加したい写真をダブルクリックしたのち", "追加をおこなってください。"}));
-  f.state.PanoramaMode = 0;
+  f.state.PanoramaMode = PanoramaKind::None;
   f.state.current.Name.clear();
   f.ui.boxes.clear();
   EXPECT_FALSE(CanAddDisplayedPhoto(f.state, f.ui, AddFavoriteSource::Key));

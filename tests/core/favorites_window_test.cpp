@@ -157,16 +157,16 @@ TEST(LoadFavoritesPage, SortsByExifDateWithTiesByName) {
   const std::string d = f.dir.Write("photos/d.jpg", "not a photo");
   f.WriteFiles({}, {"zz", "yy", "xx", "ww"},
                {StoredPhotoPath(a), StoredPhotoPath(c), StoredPhotoPath(b), StoredPhotoPath(d)});
-  f.state.settings.OkiniSortMode = 3;
+  f.state.settings.OkiniSortMode = SortKey::ExifDate;
   ASSERT_TRUE(OpenFavoritesWindow(f.state, f.ui, f.session));
   Lines names;
   for (int i = 1; i <= f.session.page.Count; ++i) names.push_back(f.session.page[i].Name);
   // b and c share their date: by name, xx before yy. No date sorts last.
   EXPECT_EQ(names, (Lines{"xx", "yy", "zz", "ww"}));
-  f.state.settings.OkiniSortDirection = -1;
+  f.state.settings.OkiniSortDirection = SortOrder::FromRight;
   ReloadFavoritesPage(f.state, f.ui, f.session);
   EXPECT_EQ(f.session.page[1].Name, "ww");
-  f.state.settings.OkiniSortMode = 1;
+  f.state.settings.OkiniSortMode = SortKey::Name;
   ReloadFavoritesPage(f.state, f.ui, f.session);
   EXPECT_EQ(f.session.page[1].Name, "zz");
 }

@@ -13,7 +13,7 @@
 #include "core/library/thumb_cache_path.h"
 #include "core/library/thumb_rotation_file.h"
 #include "core/library/thumbnail_builder.h"
-#include "core/library/thumbnail_fill.h"
+#include "core/imaging/thumbnail_fill.h"
 #include "core/state/app_state.h"
 #include "core/state/busy.h"
 
@@ -86,7 +86,7 @@ bool PathLiesIn(std::string_view path, std::string_view folder) {
 
 std::int32_t SlotHoldingPhoto(const AppState& state, std::string_view disk_path) {
   for (std::int32_t n = 1; n <= 3; ++n) {
-    const std::string root = WithoutTrailingSeparator(state.settings.SlotFolder[static_cast<std::size_t>(n)]);
+    const std::string root = WithoutTrailingSeparator(state.settings.SlotFolder[n]);
     if (!root.empty() && PathLiesIn(disk_path, root)) return n;
   }
   return 0;

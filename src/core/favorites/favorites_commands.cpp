@@ -116,7 +116,7 @@ void RunFolderFormOn(AppState& state, UserInterface& ui, FavoritesStore& store, 
 }  // namespace
 
 bool CanAddDisplayedPhoto(const AppState& state, UserInterface& ui, AddFavoriteSource source) {
-  if (state.PanoramaMode != 0) {
+  if (state.InPanorama()) {
     ui.ShowMessageBox({"現在パノラマモードになっていますので", "お気に入りへの追加はできません。",
                        "お気に入りへ追加したい写真をダブルクリックしたのち", "追加をおこなってください。"});
     return false;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/library/thumbnail_fill.h"
+#include "core/imaging/thumbnail_fill.h"
 
 namespace lumetta {
 

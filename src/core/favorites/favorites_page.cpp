@@ -11,13 +11,6 @@
 
 namespace lumetta {
 
-namespace {
-
-constexpr std::uint8_t kByFileDate = 2;
-constexpr std::uint8_t kByExifDate = 3;
-
-}  // namespace
-
 std::string FavoritesPage::KeyOf(std::int32_t i) const { return JoinFavoritesPath(Folder, (*this)[i].Name); }
 
 void LoadFavoritesPage(FavoritesPage& page, const FavoritesStore& store, std::string_view folder, FavoritesOrder order,
@@ -58,13 +51,13 @@ void SortFavoritesPage(FavoritesPage& page, FavoritesOrder order) {
   const NameSortKeys name_keys(names);
 
   std::vector<std::string> date_keys;
-  if (order.Mode == kByFileDate) {
+  if (order.Mode == SortKey::FileTime) {
     for (std::size_t i = 1; i <= count; ++i) date_keys.push_back(page.entries[i].FileDate);
-  } else if (order.Mode == kByExifDate) {
+  } else if (order.Mode == SortKey::ExifDate) {
     for (std::size_t i = 1; i <= count; ++i) date_keys.push_back(ExifDateKey(DiskPhotoPath(page.entries[i].PhotoPath)));
   }
   const bool by_key = !date_keys.empty();
-  const bool ascending = order.Direction == 1;
+  const bool ascending = order.Direction == SortOrder::FromLeft;
 
   // A stable sort gives the order of a bubble sort that swaps only
   // neighbours out of order.

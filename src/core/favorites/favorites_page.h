@@ -11,6 +11,7 @@
 
 #include "core/favorites/favorites_store.h"
 #include "core/imaging/dib_image.h"
+#include "core/state/settings.h"
 
 namespace lumetta {
 
@@ -46,8 +47,8 @@ struct FavoritesPage {
 
 // The order settings of the page ("OkiniSortMode", "OkiniSortDirection").
 struct FavoritesOrder {
-  std::uint8_t Mode = 1;       // 2 file date, 3 Exif date, otherwise name
-  std::int32_t Direction = 1;  // 1 ascending, otherwise descending
+  SortKey Mode = SortKey::Name;  // file date, Exif date; any other value: name
+  SortOrder Direction = SortOrder::FromLeft;  // ascending; any other value: descending
 };
 
 // Clears the page and fills it with the favorites of folder in file order,

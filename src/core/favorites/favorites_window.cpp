@@ -9,7 +9,7 @@
 #include "core/favorites/favorite_thumbs.h"
 #include "core/favorites/favorites_files.h"
 #include "core/library/rename_request.h"
-#include "core/library/thumbnail_fill.h"
+#include "core/imaging/thumbnail_fill.h"
 #include "core/state/app_state.h"
 #include "core/state/busy.h"
 #include "core/state/user_interface.h"

@@ -115,7 +115,7 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
   // The photo's labels, the panorama commands and ShowPhoto for every caller.
   photo_display_ = new PhotoDisplay(state_, ui_, *main_form_, edit_panel->JoutaiLbl);
   // The favorites: their menu, the folder panel's button, Ctrl+D and Ctrl+B.
-  new FavoritesController(state_, ui_, *main_form_, photo_display_);
+  new FavoritesController(state_, ui_, *main_form_);
   // The sort menu, and the view's pop-up menu once the main menu is complete.
   new SortMenu(state_, ui_, *main_form_);
   new ViewPopup(state_, ui_, *main_form_);

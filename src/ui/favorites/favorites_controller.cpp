@@ -3,15 +3,15 @@
 #include "core/favorites/favorites_grid.h"
 #include "core/library/open_photo.h"
 #include "ui/app/main_form.h"
-#include "ui/app/photo_display.h"
+#include "ui/app/command_runner.h"
 #include "ui/app/qt_user_interface.h"
 #include "ui/favorites/okini_add_form.h"
 #include "ui/favorites/okini_form.h"
 
 namespace lumetta::ui {
 
-FavoritesController::FavoritesController(AppState& state, QtUserInterface& ui, TMainForm& form, PhotoDisplay* display)
-    : QObject(&form), state_(state), ui_(ui), form_(form), display_(display) {
+FavoritesController::FavoritesController(AppState& state, QtUserInterface& ui, TMainForm& form)
+    : QObject(&form), state_(state), ui_(ui), form_(form) {
   setObjectName("Favorites");
   okini_form_ = new TOkiniForm(state_, ui_, session_, &form_);
 
@@ -47,12 +47,7 @@ void FavoritesController::OpenFavorites(const std::string& highlight_key) {
       break;
     case TOkiniForm::Outcome::OpenPhoto: {
       const std::string photo = okini_form_->PhotoToOpen();
-      auto open = [this, &photo] { OpenPhotoByPath(state_, ui_, photo); };
-      if (display_ != nullptr) {
-        display_->Run(open);
-      } else {
-        open();
-      }
+      RunCommand(ui_, [this, &photo] { OpenPhotoByPath(state_, ui_, photo); });
       break;
     }
     case TOkiniForm::Outcome::Closed:
@@ -62,7 +57,9 @@ void FavoritesController::OpenFavorites(const std::string& highlight_key) {
 
 void FavoritesController::AddDisplayedPhotoCommand(AddFavoriteSource source) {
   if (!state_.UiReady || !CanAddDisplayedPhoto(state_, ui_, source)) return;
-  if (!ReadFavorites(state_, ui_, session_.store)) return;
+  bool read = false;
+  RunCommand(ui_, [this, &read] { read = ReadFavorites(state_, ui_, session_.store); });
+  if (!read) return;
   const FavoritesGrid grid = GridForSizeMode(state_.settings.SizeMode, state_.view.ViewWidth, state_.view.ViewHeight);
   TOkiniAddForm add(state_, ui_, session_.store, session_.CurrentFavoritesFolder, grid.Rows, &form_);
   if (!add.Run()) return;

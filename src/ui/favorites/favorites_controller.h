@@ -14,7 +14,6 @@
 
 namespace lumetta::ui {
 
-class PhotoDisplay;
 class QtUserInterface;
 class TMainForm;
 class TOkiniForm;
@@ -22,7 +21,7 @@ class TOkiniForm;
 class FavoritesController : public QObject {
   Q_OBJECT
  public:
-  FavoritesController(AppState& state, QtUserInterface& ui, TMainForm& form, PhotoDisplay* display);
+  FavoritesController(AppState& state, QtUserInterface& ui, TMainForm& form);
   ~FavoritesController() override;
 
   // Opens the favorites window (with the favorite just added selected),
@@ -42,7 +41,6 @@ class FavoritesController : public QObject {
   AppState& state_;
   QtUserInterface& ui_;
   TMainForm& form_;
-  PhotoDisplay* display_;
   FavoritesSession session_;
   TOkiniForm* okini_form_ = nullptr;
 };

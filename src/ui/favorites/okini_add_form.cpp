@@ -7,6 +7,7 @@
 #include "core/favorites/favorites_commands.h"
 #include "core/favorites/favorites_grid.h"
 #include "ui/app/colours.h"
+#include "ui/app/command_runner.h"
 #include "ui/app/fonts.h"
 #include "ui/app/qt_user_interface.h"
 #include "ui/app/widget_helpers.h"
@@ -58,13 +59,14 @@ TOkiniAddForm::TOkiniAddForm(AppState& state, QtUserInterface& ui, FavoritesStor
   installEventFilter(this);
 
   connect(MakeFolderBtn, &QPushButton::clicked, this, [this] {
-    if (state_.UiReady) CreateFolderWithNameForm(state_, ui_, store_, chosen_, {[this] { Rebuild(); }});
+    if (!state_.UiReady) return;
+    RunCommand(ui_, [this] { CreateFolderWithNameForm(state_, ui_, store_, chosen_, {[this] { Rebuild(); }}); });
   });
   connect(ClearBtn, &QPushButton::clicked, this, [this] {
     NameEdit->clear();
     NameEdit->setFocus();
   });
-  connect(KetteiBtn, &QPushButton::clicked, this, [this] { KetteiBtnClick(); });
+  connect(KetteiBtn, &QPushButton::clicked, this, [this] { RunCommand(ui_, [this] { KetteiBtnClick(); }); });
   Rebuild();
 }
 
@@ -93,7 +95,10 @@ void TOkiniAddForm::TreePress(const std::string& path, Qt::MouseButton button) {
   chosen_ = path;
   FolderTree->SelectPath(path);
   if (button == Qt::RightButton) {
-    RunFavoritesFolderForm(state_, ui_, store_, chosen_, path, FavoritesFolderPlace::AddForm, {[this] { Rebuild(); }});
+    RunCommand(ui_, [this, &path] {
+      RunFavoritesFolderForm(state_, ui_, store_, chosen_, path, FavoritesFolderPlace::AddForm,
+                             {[this] { Rebuild(); }});
+    });
   }
 }
 

@@ -6,28 +6,29 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "core/base/paths.h"
 #include "core/base/text_codec.h"
 #include "core/favorites/favorites_commands.h"
 #include "core/library/thumb_strip.h"
-#include "core/library/thumbnail_fill.h"
+#include "core/imaging/thumbnail_fill.h"
 #include "ui/app/colours.h"
+#include "ui/app/command_runner.h"
 #include "ui/app/fonts.h"
 #include "ui/app/input_discard.h"
 #include "ui/app/qt_user_interface.h"
 #include "ui/app/widget_helpers.h"
 #include "ui/favorites/favorites_tree_widget.h"
 #include "ui/imaging/dib_canvas.h"
+#include "ui/library/paging_repeat.h"
 #include "ui/library/strip_widgets.h"
 
 namespace lumetta::ui {
 
 namespace {
 
-constexpr int kRepeatDelayMs = 400;
-constexpr int kRepeatIntervalMs = 100;
 constexpr int kWheelNotch = 120;
 constexpr int kButtonHeight = 22;
 constexpr int kButtonStep = 26;
@@ -112,8 +113,8 @@ TOkiniForm::TOkiniForm(AppState& state, QtUserInterface& ui, FavoritesSession& s
   SetBackground(this, kGreen);
 
   FolderTree = new FavoritesTreeWidget(this);
-  FolderTree->OnPress = [this](const std::string& path, Qt::MouseButton button, const QPoint& global) {
-    TreePress(path, button, global);
+  FolderTree->OnPress = [this](const std::string& path, Qt::MouseButton button, const QPoint&) {
+    TreePress(path, button);
   };
   FolderTree->viewport()->installEventFilter(this);
   MakeFolderBtn = MakeButton(this, "MakeFolderBtn", "フォルダを作成", 0, 0, 10, 10);
@@ -139,15 +140,18 @@ TOkiniForm::TOkiniForm(AppState& state, QtUserInterface& ui, FavoritesSession& s
   }
   for (QPushButton* b : {MakeFolderBtn, AddBtn, CloseBtn, MenuBtn}) b->setAutoDefault(false);
   BuildMenu();
+  repeat_ = new PagingRepeat(this);
 
   connect(MakeFolderBtn, &QPushButton::clicked, this, [this] {
     if (!Ready()) return;
-    // The new folder becomes current: the tree and its empty page.
-    std::string chosen = session_.CurrentFavoritesFolder;
-    if (CreateFolderWithNameForm(state_, ui_, session_.store, chosen, {})) {
-      BuildTree();
-      SelectFolder(chosen);
-    }
+    RunCommand(ui_, [this] {
+      // The new folder becomes current: the tree and its empty page.
+      std::string chosen = session_.CurrentFavoritesFolder;
+      if (CreateFolderWithNameForm(state_, ui_, session_.store, chosen, {})) {
+        BuildTree();
+        SelectFolder(chosen);
+      }
+    });
   });
   connect(AddBtn, &QPushButton::clicked, this, [this] {
     if (Ready() && CanCloseForAdd(state_, ui_)) CloseWith(Outcome::AddPhoto);
@@ -160,13 +164,10 @@ TOkiniForm::TOkiniForm(AppState& state, QtUserInterface& ui, FavoritesSession& s
           [this] { StartRepeat([this] { return MoveFavoritesPage(session_, -session_.grid.PageSize()); }); });
   connect(RightBtn, &StripButton::LeftPressed, this,
           [this] { StartRepeat([this] { return MoveFavoritesPage(session_, session_.grid.PageSize()); }); });
-  connect(LeftBtn, &StripButton::LeftReleased, this, [this] { StopRepeat(); });
-  connect(RightBtn, &StripButton::LeftReleased, this, [this] { StopRepeat(); });
+  connect(LeftBtn, &StripButton::LeftReleased, repeat_, &PagingRepeat::Stop);
+  connect(RightBtn, &StripButton::LeftReleased, repeat_, &PagingRepeat::Stop);
   connect(TopBtn, &QPushButton::clicked, this, [this] { Page([this] { return FavoritesToFirstPage(session_); }); });
   connect(EndBtn, &QPushButton::clicked, this, [this] { Page([this] { return FavoritesToLastPage(session_); }); });
-
-  repeat_timer_.setSingleShot(true);
-  connect(&repeat_timer_, &QTimer::timeout, this, [this] { RepeatTick(); });
 }
 
 TOkiniForm::~TOkiniForm() {
@@ -180,7 +181,7 @@ void TOkiniForm::BuildMenu() {
     QAction* action = OkiniPop->addAction(text);
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, [this, act] {
-      if (Ready()) act();
+      if (Ready()) RunCommand(ui_, act);
     });
   };
   item("RemoveMenu", "選択写真をお気に入りから外す ［Del］", [this] { RemoveSelected(true); });
@@ -204,7 +205,9 @@ bool TOkiniForm::Ready() const { return state_.UiReady; }
 TOkiniForm::Outcome TOkiniForm::Run() {
   outcome_ = Outcome::Closed;
   photo_to_open_.clear();
-  if (!OpenFavoritesWindow(state_, ui_, session_)) return outcome_;
+  bool opened = false;
+  RunCommand(ui_, [this, &opened] { opened = OpenFavoritesWindow(state_, ui_, session_); });
+  if (!opened) return outcome_;
   LayOut();
   BuildTree();
   // The cells show grey until the page is drawn, once the window is up.
@@ -222,7 +225,7 @@ TOkiniForm::Outcome TOkiniForm::Run() {
   QTimer::singleShot(0, this, [this] { RedrawPage(); });
   setFocus();
   exec();
-  StopRepeat();
+  repeat_->Stop();
   EndHover();
   if (dragging_) {
     dragging_ = false;
@@ -258,7 +261,9 @@ void TOkiniForm::BuildTree() { FolderTree->Build(session_.store.Folders, session
 
 void TOkiniForm::RedrawPage() {
   EndHover();
-  DrawFavoritesPage(state_, ui_, session_, page_image_, [this](std::int32_t) { ThumbPnl->repaint(); });
+  RunCommand(ui_, [this] {
+    DrawFavoritesPage(state_, ui_, session_, page_image_, [this](std::int32_t) { ThumbPnl->repaint(); });
+  });
   ThumbPnl->update();
   if (OnPageDrawn) OnPageDrawn();
 }
@@ -268,20 +273,21 @@ void TOkiniForm::SelectFolder(const std::string& path) {
   if (SelectFavoritesFolder(state_, ui_, session_, path)) RedrawPage();
 }
 
-void TOkiniForm::TreePress(const std::string& path, Qt::MouseButton button, const QPoint& global_pos) {
+void TOkiniForm::TreePress(const std::string& path, Qt::MouseButton button) {
   if (!Ready()) return;
-  SelectFolder(path);
-  if (button != Qt::RightButton) return;
-  Q_UNUSED(global_pos);
-  const FavoritesFolderEvents events{[this] {
-    const bool other = session_.page.Folder != session_.CurrentFavoritesFolder;
-    BuildTree();
-    ReloadFavoritesPage(state_, ui_, session_);
-    if (other) session_.PageStart = 1;
-    RedrawPage();
-  }};
-  RunFavoritesFolderForm(state_, ui_, session_.store, session_.CurrentFavoritesFolder, path,
-                         FavoritesFolderPlace::FavoritesWindow, events);
+  RunCommand(ui_, [this, &path, button] {
+    SelectFolder(path);
+    if (button != Qt::RightButton) return;
+    const FavoritesFolderEvents events{[this] {
+      const bool other = session_.page.Folder != session_.CurrentFavoritesFolder;
+      BuildTree();
+      ReloadFavoritesPage(state_, ui_, session_);
+      if (other) session_.PageStart = 1;
+      RedrawPage();
+    }};
+    RunFavoritesFolderForm(state_, ui_, session_.store, session_.CurrentFavoritesFolder, path,
+                           FavoritesFolderPlace::FavoritesWindow, events);
+  });
 }
 
 void TOkiniForm::StepTree(bool forward) {
@@ -290,36 +296,26 @@ void TOkiniForm::StepTree(bool forward) {
 
 void TOkiniForm::Page(const std::function<bool()>& step) {
   if (!Ready()) return;
-  step();
+  RunCommand(ui_, step);
   RedrawPage();
 }
 
 void TOkiniForm::StartRepeat(std::function<bool()> step) {
   if (!Ready()) return;
   EndHover();
-  repeat_step_ = std::move(step);
-  const bool moved = repeat_step_();
-  RedrawPage();
-  if (!moved) {
-    StopRepeat();
-    return;
-  }
-  // The release may have come while the page was drawn.
-  if (QApplication::mouseButtons() & Qt::LeftButton) repeat_timer_.start(kRepeatDelayMs);
+  // A step that moved draws the page; so does the press itself, which
+  // clears the selections even at the limit.
+  repeat_->Start([this, step = std::move(step), first = true]() mutable {
+    bool moved = false;
+    RunCommand(ui_, [&step, &moved] { moved = step(); });
+    if (moved || first) RedrawPage();
+    first = false;
+    return moved;
+  });
 }
 
-void TOkiniForm::RepeatTick() {
-  if (!repeat_step_ || !(QApplication::mouseButtons() & Qt::LeftButton) || !repeat_step_()) {
-    StopRepeat();
-    return;
-  }
-  RedrawPage();
-  if (repeat_step_) repeat_timer_.start(kRepeatIntervalMs);
-}
-
-void TOkiniForm::StopRepeat() {
-  repeat_timer_.stop();
-  repeat_step_ = nullptr;
+void TOkiniForm::keyPressEvent(QKeyEvent* event) {
+  RunCommand(ui_, [this, event] { KeyDown(event); });
 }
 
 void TOkiniForm::RemoveSelected(bool explain) {
@@ -336,13 +332,13 @@ void TOkiniForm::RefreshSelected(bool explain) {
 
 void TOkiniForm::CloseWith(Outcome outcome) {
   outcome_ = outcome;
-  StopRepeat();
+  repeat_->Stop();
   accept();
 }
 
 bool TOkiniForm::focusNextPrevChild(bool) { return false; }
 
-void TOkiniForm::keyPressEvent(QKeyEvent* event) {
+void TOkiniForm::KeyDown(QKeyEvent* event) {
   const Qt::KeyboardModifiers mods = event->modifiers();
   const bool shift = mods & Qt::ShiftModifier;
   const bool ctrl = mods & Qt::ControlModifier;
@@ -421,15 +417,19 @@ bool TOkiniForm::eventFilter(QObject* watched, QEvent* event) {
   if (widget == nullptr) return QDialog::eventFilter(watched, event);
   if (event->type() == QEvent::Wheel) {
     if (widget == ThumbPnl) {
-      PanelWheel(static_cast<QWheelEvent*>(event));
+      RunCommand(ui_, [this, event] { PanelWheel(static_cast<QWheelEvent*>(event)); });
       return true;
     }
     if (Inside(FolderTree, widget)) {
-      TreeWheel(static_cast<QWheelEvent*>(event));
+      RunCommand(ui_, [this, event] { TreeWheel(static_cast<QWheelEvent*>(event)); });
       return true;
     }
   }
-  if (widget == ThumbPnl) return PanelMouse(event);
+  if (widget == ThumbPnl) {
+    bool handled = false;
+    RunCommand(ui_, [this, event, &handled] { handled = PanelMouse(event); });
+    return handled;
+  }
   // The pointer on a button leaves the thumbnails.
   if (event->type() == QEvent::Enter && !dragging_) EndHover();
   return QDialog::eventFilter(watched, event);

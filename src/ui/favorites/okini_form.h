@@ -8,7 +8,6 @@
 #include <QDialog>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 #include <functional>
 #include <string>
 
@@ -21,6 +20,7 @@ class QWheelEvent;
 namespace lumetta::ui {
 
 class FavoritesTreeWidget;
+class PagingRepeat;
 class QtUserInterface;
 class StripButton;
 
@@ -80,6 +80,8 @@ class TOkiniForm : public QDialog {
   QRect CellRect(int k) const;
   // Told after each drawing of the page.
   std::function<void()> OnPageDrawn;
+  // The auto-repeat of the paging buttons.
+  const PagingRepeat& Repeat() const { return *repeat_; }
 
   FavoritesTreeWidget* FolderTree = nullptr;
   FavoritesPagePanel* ThumbPnl = nullptr;
@@ -100,12 +102,14 @@ class TOkiniForm : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The keys; keyPressEvent runs it as a command.
+  void KeyDown(QKeyEvent* event);
   void LayOut();
   void BuildTree();
   void BuildMenu();
   bool Ready() const;
 
-  void TreePress(const std::string& path, Qt::MouseButton button, const QPoint& global_pos);
+  void TreePress(const std::string& path, Qt::MouseButton button);
   void SelectFolder(const std::string& path);
   void StepTree(bool forward);
 
@@ -119,8 +123,6 @@ class TOkiniForm : public QDialog {
 
   void Page(const std::function<bool()>& step);
   void StartRepeat(std::function<bool()> step);
-  void RepeatTick();
-  void StopRepeat();
 
   void RemoveSelected(bool explain);
   void RenameSelected(bool explain);
@@ -140,8 +142,7 @@ class TOkiniForm : public QDialog {
   bool dragging_ = false;
   int panel_wheel_rest_ = 0;
   int tree_wheel_rest_ = 0;
-  QTimer repeat_timer_;
-  std::function<bool()> repeat_step_;
+  PagingRepeat* repeat_ = nullptr;
 };
 
 }  // namespace lumetta::ui
