@@ -4,25 +4,12 @@
 #include "core/app/show_photo.h"
 #include "core/state/user_interface.h"
 #include "core/library/photo_sort.h"
+#include "core/view/view_commands.h"
 #include "core/view/view_render.h"
 
 namespace lumetta {
 
 namespace {
-
-Ctl MenuOf(PanoramaKind mode) {
-  switch (mode) {
-    case PanoramaKind::Pair:
-      return Ctl::PanoramicMenu;
-    case PanoramaKind::PairReversed:
-      return Ctl::PanoramicRLMenu;
-    case PanoramaKind::Four:
-      return Ctl::Panoramic4Menu;
-    case PanoramaKind::None:
-      break;
-  }
-  return Ctl::NoPanoramicMenu;
-}
 
 void ShowSelectedPhoto(AppState& state, UserInterface& ui) {
   const BusyCursor busy(ui);
@@ -33,7 +20,7 @@ void ShowSelectedPhoto(AppState& state, UserInterface& ui) {
 
 void SetPanoramaMode(AppState& state, UserInterface& ui, PanoramaKind mode) {
   if (!state.UiReady) return;
-  ui.SetChecked(MenuOf(mode), true);
+  ui.SetChecked(PanoramaMenuOf(mode), true);
   state.PanoramaMode = mode;
   if (state.PhotoShown()) ShowSelectedPhoto(state, ui);
 }

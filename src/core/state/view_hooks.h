@@ -20,6 +20,9 @@ struct ViewHooks {
   // Draws the comment of one panorama pane (1..4; 1 outside panorama mode)
   // over the photo just rendered, with the whole view's size in effect.
   std::function<void(std::int32_t pane)> DrawComment;
+  // The global comment settings were changed from elsewhere (the slide
+  // show's dialog): the comment menu's check marks follow them.
+  std::function<void()> CommentSettingsChanged;
   // A turn of the current photo: its rotation recorded for the thumbnail
   // cache (and its cached thumbnail dropped), and the strip's entry updated.
   std::function<void()> RecordThumbnailRotation;

@@ -84,6 +84,20 @@ void Zoom(AppState& state, UserInterface& ui, CommandSource source, ZoomKind kin
 
 }  // namespace
 
+Ctl PanoramaMenuOf(PanoramaKind mode) {
+  switch (mode) {
+    case PanoramaKind::Pair:
+      return Ctl::PanoramicMenu;
+    case PanoramaKind::PairReversed:
+      return Ctl::PanoramicRLMenu;
+    case PanoramaKind::Four:
+      return Ctl::Panoramic4Menu;
+    case PanoramaKind::None:
+      break;
+  }
+  return Ctl::NoPanoramicMenu;
+}
+
 bool PanoramaEditGuard(AppState& state, UserInterface& ui) {
   if (!state.InPanorama()) return false;
   ui.ShowMessageBox({"現在パノラマモードになっていますので", "画像の編集はできません。",

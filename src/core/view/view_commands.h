@@ -26,6 +26,9 @@ enum class CommandSource { Button, Menu, Key };
 // Shows the panorama message and returns true in panorama mode.
 bool PanoramaEditGuard(AppState& state, UserInterface& ui);
 
+// The menu item that a panorama mode checks.
+Ctl PanoramaMenuOf(PanoramaKind mode);
+
 void ZoomStepUp(AppState& state, UserInterface& ui, CommandSource source = CommandSource::Button);
 void ZoomStepDown(AppState& state, UserInterface& ui, CommandSource source = CommandSource::Button);
 void ZoomFineUp(AppState& state, UserInterface& ui, CommandSource source = CommandSource::Button);

@@ -24,6 +24,7 @@
 #include "ui/view/adjust_controls.h"
 #include "ui/library/sort_menu.h"
 #include "ui/library/thumb_strip_view.h"
+#include "ui/slideshow/slide_show_view.h"
 #include "ui/view/edit_panel.h"
 #include "ui/view/histogram_panel.h"
 
@@ -116,8 +117,10 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
   photo_display_ = new PhotoDisplay(state_, ui_, *main_form_, edit_panel->JoutaiLbl);
   // The favorites: their menu, the folder panel's button, Ctrl+D and Ctrl+B.
   new FavoritesController(state_, ui_, *main_form_);
-  // The sort menu, and the view's pop-up menu once the main menu is complete.
+  // The sort menu, the slide show, and the view's pop-up menu once the main
+  // menu is complete.
   new SortMenu(state_, ui_, *main_form_);
+  new SlideShowView(state_, ui_, *main_form_);
   new ViewPopup(state_, ui_, *main_form_);
   // "設定" → "Susieプラグイン".
   new SusieMenu(state_, ui_, *main_form_, *spis_);

@@ -26,6 +26,8 @@ class QtUserInterface : public UserInterface {
   // Where a label stands can depend on its text: place runs after every new
   // text of control.
   void PlaceOnText(Ctl control, std::function<void(QWidget&)> place);
+  // The window that shows a picture, or nullptr.
+  QWidget* PictureWindow(Picture picture) const { return pictures_.value(picture); }
 
   void ShowMessageBox(const std::vector<std::string>& lines) override;
   void ReportError(const Exception& failure) override;

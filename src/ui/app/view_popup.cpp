@@ -20,7 +20,9 @@ ViewPopup::ViewPopup(AppState& state, QtUserInterface& ui, TMainForm& form)
   edit->setObjectName("HenshuMenuP");
   edit->addActions(form.Menus().HenshuMenu->actions());
 
-  if (auto* all = form.Menus().CommandMenu->findChild<QAction*>("AllThumbnailMenu")) menu_->addAction(all);
+  QMenu* command = form.Menus().CommandMenu;
+  if (auto* slide = command->findChild<QAction*>("SlideMenu")) menu_->addAction(slide);
+  if (auto* all = command->findChild<QAction*>("AllThumbnailMenu")) menu_->addAction(all);
 
   // The same command as the main menu's item, under its own caption.
   if (auto* add = form.Menus().OkiniMenu->findChild<QAction*>("OkiniAddMenu")) {
