@@ -4,13 +4,13 @@
 // program's own cache is filled (a warm-up for large folders) when the
 // folder lies in one of the photo-folder slots of the settings.
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <system_error>
 
 #include "core/state/headless_ui.h"
+#include "cli/app_folder.h"
 #include "cli/command.h"
 #include "cli/plugins.h"
 #include "platform/executable_path.h"
@@ -29,29 +29,6 @@
 namespace lumetta::cli {
 namespace {
 
-
-std::string AbsoluteFolder(const std::string& folder) {
-  std::error_code ec;
-  const auto absolute = std::filesystem::absolute(ToFsPath(folder), ec);
-  return WithoutTrailingSeparator(ec ? folder : FromFsPath(absolute.lexically_normal()));
-}
-
-// The folder of this executable; "" when the system does not tell.
-// Where the program keeps its data when its own folder cannot be written:
-// $XDG_DATA_HOME/lumetta, by default ~/.local/share/lumetta.
-std::string UserDataFolder() {
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg != '\0') return JoinPath(xdg, "lumetta");
-  const char* home = std::getenv("HOME");
-  return JoinPath(JoinPath(home != nullptr ? home : ".", ".local/share"), "lumetta");
-}
-
-std::string AppFolderOf(const std::string& option) {
-  if (!option.empty()) return AbsoluteFolder(option);
-  StartupEnvironment env;
-  env.ExecutableFolder = platform::RunningExecutableFolder();
-  env.UserDataFolder = UserDataFolder();
-  return ChooseAppFolder(env);
-}
 
 struct Counts {
   int written = 0;

@@ -7,11 +7,13 @@
 
 #include "core/base/data_file.h"
 #include "core/base/text_codec.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 namespace lumetta {
 namespace {
 
+using testing_support::FileSizeLimit;
 using testing_support::ReadAll;
 using testing_support::TempDir;
 
@@ -164,10 +166,14 @@ TEST(SettingsFile, FailedWriteLeavesTheOldFileAndThrows) {
   Settings s;
   s.WindowLeft = 1;
   SaveSettings(path, s);
-  std::filesystem::create_directories(path + ".tmp~");  // the temporary file cannot be created
   s.WindowLeft = 2;
-  EXPECT_THROW(SaveSettings(path, s), EDataFile);
+  {
+    const FileSizeLimit full(16);  // the medium fills after 16 bytes of the new file
+    EXPECT_THROW(SaveSettings(path, s), EDataFile);
+  }
   EXPECT_EQ(LoadSettings(path).WindowLeft, 1);
+  // No temporary file is left beside it.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator()), 1);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "core/library/folder_scan.h"
 #include "core/library/thumb_strip.h"
 #include "core/records/edited_names.h"
+#include "core/view/clear_view.h"
 
 namespace lumetta {
 
@@ -56,17 +57,7 @@ void LocateSource(AppState& state, UserInterface& ui, const std::string& edited_
 // the photo that now stands at the strip's position.
 void TrashEditedFile(AppState& state, UserInterface& ui, std::int32_t step, const std::string& edited_name) {
   MoveToRecycleBin(state, ui, state.SlotIndex, JoinPath(state.CurrentFolder, edited_name));
-  if (state.FullScreenActive) {
-    state.FullPicture.Fill(0, 0, 0);
-    ui.RepaintPicture(Picture::FullImg);
-  } else {
-    state.ViewPicture.Fill(128, 128, 128);
-    ui.RepaintPicture(Picture::ViewImg);
-  }
-  CallHook(state.view.hooks.HideComments);
-  CallHook(state.view.hooks.ClearHistogram);
-  state.current.Name.clear();
-  state.EditsDirty = false;
+  ClearView(state, ui);
 
   const std::int32_t kept = state.StripPos;
   ScanFolder(state, ui);

@@ -7,6 +7,7 @@
 
 #include "core/base/paths.h"
 #include "core/base/text_codec.h"
+#include "platform/safe_file.h"
 
 namespace lumetta {
 
@@ -49,28 +50,11 @@ void WriteDataFileLines(std::string_view path, const std::vector<std::string>& l
   WriteFileAtomically(path, EncodeDataText(text));
 }
 
-void WriteFileAtomically(std::string_view path, std::string_view bytes) {
-  const std::filesystem::path target = ToFsPath(path);
-  std::filesystem::path temp = target;
-  temp += ".tmp~";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) throw EDataFile("cannot create " + FromFsPath(temp));
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ec;
-      std::filesystem::remove(temp, ec);
-      throw EDataFile("cannot write " + FromFsPath(temp));
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, target, ec);
-  if (ec) {
-    std::error_code ignored;
-    std::filesystem::remove(temp, ignored);
-    throw EDataFile("cannot replace " + std::string(path) + ": " + ec.message());
+void WriteFileAtomically(std::string_view path, std::string_view bytes, bool flush) {
+  try {
+    platform::ReplaceFileContents(path, bytes, flush);
+  } catch (const platform::EFileOperation& e) {
+    throw EDataFile(e.what());
   }
 }
 

@@ -30,8 +30,10 @@ std::string ReadFileBytes(std::string_view path, std::size_t max_bytes = SIZE_MA
 // the old file is then unchanged.
 void WriteDataFileLines(std::string_view path, const std::vector<std::string>& lines);
 
-// Writes bytes to a temporary file beside path and renames it over path.
-// Throws EDataFile.
-void WriteFileAtomically(std::string_view path, std::string_view bytes);
+// Writes bytes to a temporary file beside path, flushes it to the medium
+// (unless flush is off: files the program can make again) and renames it
+// over path. Throws EDataFile; the old file is then unchanged and no
+// temporary file is left.
+void WriteFileAtomically(std::string_view path, std::string_view bytes, bool flush = true);
 
 }  // namespace lumetta

@@ -9,6 +9,7 @@
 #include "core/base/paths.h"
 #include "core/library/thumb_cache_path.h"
 #include "core/records/edited_names.h"
+#include "platform/safe_file.h"
 
 namespace lumetta {
 
@@ -66,6 +67,36 @@ bool MoveToRecycleBin(AppState& state, UserInterface& ui, std::int32_t slot, std
   return true;
 }
 
+void MoveCachedThumbnail(const AppState& state, std::int32_t slot, std::string_view old_path,
+                         std::string_view new_path, const FolderIndex* old_cache_folder) {
+  if (slot < 1 || slot > 3) return;
+  const std::string old_folder = ResolvedThumbCacheFolder(state, slot, ParentFolder(old_path));
+  const std::string old_bmp = ThumbCacheFileName(FileNameOf(old_path));
+  auto find = [&](const std::string& name) -> std::optional<std::string> {
+    if (old_cache_folder == nullptr) return FindCacheFile(JoinPath(old_folder, name));
+    const auto found = old_cache_folder->Find(name);
+    if (!found) return std::nullopt;
+    return JoinPath(old_folder, *found);
+  };
+  const std::optional<std::string> bmp = find(old_bmp);
+  const std::optional<std::string> dat = find(FileNameOf(ThumbRotationPath(old_bmp)));
+  if (!bmp && !dat) return;
+  const std::string new_folder = ResolvedThumbCacheFolder(state, slot, ParentFolder(new_path));
+  std::error_code ec;
+  fs::create_directories(ToFsPath(new_folder), ec);
+  const std::string new_bmp = JoinPath(new_folder, ThumbCacheFileName(FileNameOf(new_path)));
+  // The cache is the program's own: what it held under the new name is stale.
+  for (const auto& [from, to] : {std::pair{bmp, new_bmp}, std::pair{dat, ThumbRotationPath(new_bmp)}}) {
+    if (!from || *from == to) continue;
+    try {
+      platform::RenameReplace(*from, to);
+    } catch (const platform::EFileOperation&) {
+      DeleteCacheFile(*from);  // a thumbnail that cannot follow is built again
+    }
+  }
+  fs::remove(ToFsPath(old_folder), ec);  // only an empty folder goes
+}
+
 bool MoveFileKeepingTarget(std::string_view source, std::string_view target) {
   if (source == target || PathExists(target)) return false;
   // A name that differs only in case is the same file where names ignore
@@ -73,16 +104,13 @@ bool MoveFileKeepingTarget(std::string_view source, std::string_view target) {
   const std::string folder = ParentFolder(target);
   const auto taken = FindNameInFolder(folder.empty() ? std::string(".") : folder, FileNameOf(target));
   if (taken && JoinPath(folder, *taken) != source) return false;
-  const fs::path from = ToFsPath(source);
-  const fs::path to = ToFsPath(target);
-  std::error_code ec;
-  if (!fs::is_regular_file(from, ec)) return false;
-  fs::rename(from, to, ec);
-  if (!ec) return true;
-  if (ec != std::errc::cross_device_link) return false;
-  // Another file system: copy (refusing an existing target) and delete.
-  if (!fs::copy_file(from, to, fs::copy_options::none, ec) || ec) return false;
-  fs::remove(from, ec);
+  if (!IsRegularFile(source)) return false;
+  try {
+    platform::MoveFileSafely(source, target);
+  } catch (const platform::EFileOperation& e) {
+    // The copy is complete in its new place; the old one stays as well.
+    return e.Fault() == platform::FileFault::SourceKept;
+  }
   return true;
 }
 

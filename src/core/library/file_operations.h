@@ -11,6 +11,7 @@
 namespace lumetta {
 
 struct AppState;
+class FolderIndex;
 class UserInterface;
 
 // The edited-photo files of a photo (of its source photo when path is an
@@ -24,8 +25,17 @@ std::vector<std::string> ListEditedFiles(std::string_view path);
 // IgnoreNextChange. False, with nothing changed, when the trash refused.
 bool MoveToRecycleBin(AppState& state, UserInterface& ui, std::int32_t slot, std::string_view path);
 
+// Moves the cached thumbnail and rotation file of a photo of slot 1..3 to
+// the cache of its new path (another folder and/or name), replacing stale
+// ones there, and removes the old cache folder once it is empty. Nothing
+// for another slot, or when nothing is cached. Work on many photos of one
+// folder passes an index of that folder's cache folder, made once.
+void MoveCachedThumbnail(const AppState& state, std::int32_t slot, std::string_view old_path,
+                         std::string_view new_path, const FolderIndex* old_cache_folder = nullptr);
+
 // Moves a file to target, renaming it in place when both lie on the same
-// file system and copying then deleting across file systems. Never replaces
+// file system and copying then deleting across file systems (the copy keeps
+// the modification time and appears only when complete). Never replaces
 // anything: false when target (in any letter case) already exists or the
 // move fails. A copy whose source cannot be deleted afterwards stays, and
 // the move counts as done.

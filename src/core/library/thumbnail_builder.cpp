@@ -106,7 +106,7 @@ bool WriteThumbnailFile(const TDibImage& thumb, const std::string& path) {
     std::filesystem::create_directories(ToFsPath(ParentFolder(path)), ec);
     std::ostringstream bytes;
     thumb.SaveToStream(bytes);
-    WriteFileAtomically(path, bytes.str());
+    WriteFileAtomically(path, bytes.str(), false);  // a cache: made again when lost
     return true;
   } catch (const Exception&) {
     return false;

@@ -57,9 +57,17 @@ std::optional<std::string> UserInterface::ChooseOpenFile(std::string_view, std::
 
 bool UserInterface::MoveToTrash(std::string_view) { return false; }
 
+bool UserInterface::MoveToTrashAs(std::string_view, std::string_view) { return false; }
+
 bool UserInterface::RunAkarusaForm(AkarusaModel&) { return false; }
 
 std::optional<std::int32_t> UserInterface::RunSharpForm(std::int32_t) { return std::nullopt; }
+
+bool UserInterface::RunTensouSetForm(CameraSlotsEdit&) { return false; }
+
+bool UserInterface::RunTensouForm(TensouFormRequest&) { return false; }
+
+void UserInterface::RunTransferProgress(TransferEngine&) {}
 
 std::vector<std::string> ErrorLines(const Exception& failure) {
   const char* what_failed =

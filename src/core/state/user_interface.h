@@ -20,6 +20,8 @@
 namespace lumetta {
 
 class AkarusaModel;
+class CameraSlotsEdit;
+class TransferEngine;
 
 // Controls whose state the operations set, by their names in the windows.
 enum class Ctl {
@@ -126,6 +128,18 @@ inline constexpr int kFolderFormNewFolder = 1;
 inline constexpr int kFolderFormClose = 2;
 inline constexpr int kFolderFormDelete = 6;
 
+// The transfer's confirmation window ("転送"): where from and where to, and
+// the three option boxes as they are ticked (the first one says "do not
+// transfer locked photos").
+struct TensouFormRequest {
+  std::string FromText;  // "「…」から"
+  std::string ToText;    // "「…」へ"
+  bool SkipLockedBox = true;
+  bool MoviesBox = true;
+  bool DateFoldersBox = true;
+  bool DateFoldersEnabled = true;  // off from the PC to a camera
+};
+
 class UserInterface {
  public:
   virtual ~UserInterface() = default;
@@ -203,6 +217,9 @@ class UserInterface {
   // Moves a file to the desktop's trash (the recycle bin) silently; false
   // when it could not be moved. A front end without a trash moves nothing.
   virtual bool MoveToTrash(std::string_view path);
+  // The same for a file that a replacement kept under a hidden name: it
+  // goes to the trash as original, the path it had.
+  virtual bool MoveToTrashAs(std::string_view path, std::string_view original);
 
   // The brightness and contrast dialog over its model, which it tells of
   // every change; true when closed with "決定". A front end without windows
@@ -211,6 +228,17 @@ class UserInterface {
   // The sharpness dialog with the photo's own value selected; the value
   // chosen with "決定", nothing when cancelled.
   virtual std::optional<std::int32_t> RunSharpForm(std::int32_t sharpness);
+
+  // The camera-slot settings dialog over its fields; true when closed with
+  // "決定". A front end without windows cancels.
+  virtual bool RunTensouSetForm(CameraSlotsEdit& edit);
+  // The transfer's confirmation window; the boxes as left, true with "実行".
+  // A front end without windows cancels.
+  virtual bool RunTensouForm(TensouFormRequest& request);
+  // The progress window of a transfer: it starts the engine and steps it on
+  // a timer until the run is over, and cancels it on "キャンセル" or Esc. A
+  // front end without windows runs nothing unless it says otherwise.
+  virtual void RunTransferProgress(TransferEngine& engine);
 };
 
 // The message box that reports a failure: what could not be done

@@ -25,6 +25,7 @@
 #include "ui/library/sort_menu.h"
 #include "ui/library/thumb_strip_view.h"
 #include "ui/slideshow/slide_show_view.h"
+#include "ui/transfer/tensou_menu.h"
 #include "ui/view/edit_panel.h"
 #include "ui/view/histogram_panel.h"
 
@@ -121,6 +122,8 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
   // menu is complete.
   new SortMenu(state_, ui_, *main_form_);
   new SlideShowView(state_, ui_, *main_form_);
+  // The camera transfer menu, and date-folder sorting in "コマンド".
+  new TensouMenu(state_, ui_, *main_form_);
   new ViewPopup(state_, ui_, *main_form_);
   // "設定" → "Susieプラグイン".
   new SusieMenu(state_, ui_, *main_form_, *spis_);

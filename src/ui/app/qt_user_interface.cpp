@@ -12,13 +12,16 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-#include "platform/trash.h"
+#include "platform/safe_file.h"
 #include "ui/app/message_forms.h"
 #include "ui/favorites/make_folder_form.h"
 #include "ui/view/akarusa_form.h"
 #include "ui/view/sharp_form.h"
 #include "ui/library/folder_form.h"
 #include "ui/library/rename_form.h"
+#include "ui/transfer/tensou2_form.h"
+#include "ui/transfer/tensou_form.h"
+#include "ui/transfer/tensou_set_form.h"
 
 namespace lumetta::ui {
 
@@ -209,7 +212,16 @@ std::optional<std::string> QtUserInterface::ChooseOpenFile(std::string_view titl
   return FromQString(QDir::toNativeSeparators(file));
 }
 
-bool QtUserInterface::MoveToTrash(std::string_view path) { return platform::MoveToTrash(std::string(path)); }
+bool QtUserInterface::MoveToTrash(std::string_view path) { return MoveToTrashAs(path, path); }
+
+bool QtUserInterface::MoveToTrashAs(std::string_view path, std::string_view original) {
+  try {
+    platform::MoveToTrash(path, original);
+    return true;
+  } catch (const platform::EFileOperation&) {
+    return false;  // the caller says so; the file stays where it was
+  }
+}
 
 int QtUserInterface::RunFolderForm(const FolderFormRequest& request,
                                    const std::function<bool(const std::string&)>& rename) {
@@ -245,6 +257,25 @@ bool QtUserInterface::RunAkarusaForm(AkarusaModel& model) {
 std::optional<std::int32_t> QtUserInterface::RunSharpForm(std::int32_t sharpness) {
   TSharpForm form(sharpness, main_window_);
   return form.Run();
+}
+
+bool QtUserInterface::RunTensouSetForm(CameraSlotsEdit& edit) {
+  TTensouSetForm form(
+      edit, [this](const std::string& title, const std::string& folder) { return ChooseFolder(title, folder); },
+      main_window_);
+  return form.exec() == QDialog::Accepted;
+}
+
+bool QtUserInterface::RunTensouForm(TensouFormRequest& request) {
+  TTensouForm form(request, main_window_);
+  if (form.exec() != QDialog::Accepted) return false;
+  request = form.Boxes();
+  return true;
+}
+
+void QtUserInterface::RunTransferProgress(TransferEngine& engine) {
+  TTensou2Form form(engine, *this, main_window_);
+  form.exec();
 }
 
 }  // namespace lumetta::ui

@@ -60,8 +60,12 @@ class QtUserInterface : public UserInterface {
   std::optional<std::string> ChooseOpenFile(std::string_view title, std::string_view initial_folder,
                                             std::string_view proposed_name) override;
   bool MoveToTrash(std::string_view path) override;
+  bool MoveToTrashAs(std::string_view path, std::string_view original) override;
   bool RunAkarusaForm(AkarusaModel& model) override;
   std::optional<std::int32_t> RunSharpForm(std::int32_t sharpness) override;
+  bool RunTensouSetForm(CameraSlotsEdit& edit) override;
+  bool RunTensouForm(TensouFormRequest& request) override;
+  void RunTransferProgress(TransferEngine& engine) override;
 
  private:
   QPointer<QWidget> main_window_;

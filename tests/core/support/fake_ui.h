@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "core/state/user_interface.h"
+#include "core/transfer/camera_slots.h"
+#include "core/transfer/transfer_engine.h"
 
 namespace lumetta::testing_support {
 
@@ -164,6 +166,13 @@ class FakeUi : public UserInterface {
     std::error_code ec;
     return std::filesystem::remove(std::filesystem::path(std::string(path)), ec);
   }
+  // A file kept under a hidden name is listed as the path it had.
+  bool MoveToTrashAs(std::string_view path, std::string_view original) override {
+    trashed.emplace_back(original);
+    if (trash_refuses) return false;
+    std::error_code ec;
+    return std::filesystem::remove(std::filesystem::path(std::string(path)), ec);
+  }
 
   // The brightness dialog: what the user does in it (moves of the bars
   // through the model) and whether it is confirmed; unset, it is cancelled
@@ -185,6 +194,48 @@ class FakeUi : public UserInterface {
     const std::optional<std::int32_t> chosen = sharp_form_choices.front();
     sharp_form_choices.pop_front();
     return chosen;
+  }
+
+  // The camera-slot settings dialog: what the user does in it, and whether
+  // it is confirmed; unset, it is cancelled untouched.
+  std::function<bool(CameraSlotsEdit&)> tensou_set_form;
+  int tensou_set_forms = 0;
+  bool RunTensouSetForm(CameraSlotsEdit& edit) override {
+    ++tensou_set_forms;
+    return tensou_set_form ? tensou_set_form(edit) : false;
+  }
+  // The transfer's confirmation window: the requests it opened with, and
+  // what the user does in it (unset: "実行" with the boxes as they are).
+  std::vector<TensouFormRequest> tensou_forms;
+  std::function<bool(TensouFormRequest&)> tensou_form;
+  bool RunTensouForm(TensouFormRequest& request) override {
+    tensou_forms.push_back(request);
+    return tensou_form ? tensou_form(request) : true;
+  }
+  // The progress window: runs the engine tick by tick, and presses
+  // "キャンセル" after cancel_after_steps ticks when that is set. The texts it
+  // showed, one per tick.
+  int cancel_after_steps = -1;
+  int transfer_steps = 0;
+  std::vector<std::string> count_texts;
+  std::vector<std::int32_t> percents;
+  void RunTransferProgress(TransferEngine& engine) override {
+    engine.Start();
+    int steps = 0;
+    while (true) {
+      if (steps == cancel_after_steps) {
+        engine.Cancel();
+        break;
+      }
+      const bool more = engine.Step();
+      ++steps;
+      ++transfer_steps;
+      if (count_texts.empty() || count_texts.back() != engine.CountText()) {
+        count_texts.push_back(engine.CountText());
+        percents.push_back(engine.Percent());
+      }
+      if (!more) break;
+    }
   }
 
   // The lines of the last box shown, or nothing.
