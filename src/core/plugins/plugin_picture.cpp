@@ -97,6 +97,21 @@ struct Headers {
   std::uint64_t pixel_bytes = 0;
 };
 
+// The 14-byte file header in front of a stream of off_bits bytes of headers
+// and colour table followed by pixel_bytes of pixels (both checked by the
+// caller to fit the header's 32-bit fields).
+Headers WithFileHeader(std::uint64_t off_bits, std::uint64_t pixel_bytes) {
+  Headers h;
+  h.pixel_bytes = pixel_bytes;
+  h.bytes.reserve(static_cast<std::size_t>(off_bits));
+  h.bytes.push_back('B');
+  h.bytes.push_back('M');
+  PutU32(h.bytes, static_cast<std::uint32_t>(off_bits + pixel_bytes));
+  PutU32(h.bytes, 0);
+  PutU32(h.bytes, static_cast<std::uint32_t>(off_bits));
+  return h;
+}
+
 Headers CoreHeaders(std::span<const std::uint8_t> info, std::span<const std::uint8_t> pixels) {
   if (info.size() < kCoreHeaderSize) Refuse("a header block shorter than its header");
   const bmp::LittleEndianFields f(info);
@@ -114,14 +129,7 @@ Headers CoreHeaders(std::span<const std::uint8_t> info, std::span<const std::uin
   const std::uint64_t off_bits = kFileHeaderSize + kCoreHeaderSize + table;
   if (off_bits + rows > std::numeric_limits<std::uint32_t>::max()) Refuse("a picture too large to hold");
 
-  Headers h;
-  h.pixel_bytes = rows;
-  h.bytes.reserve(static_cast<std::size_t>(off_bits));
-  h.bytes.push_back('B');
-  h.bytes.push_back('M');
-  PutU32(h.bytes, static_cast<std::uint32_t>(off_bits + rows));
-  PutU32(h.bytes, 0);
-  PutU32(h.bytes, static_cast<std::uint32_t>(off_bits));
+  Headers h = WithFileHeader(off_bits, rows);
   h.bytes.insert(h.bytes.end(), info.begin(), info.begin() + static_cast<std::ptrdiff_t>(kCoreHeaderSize + table));
   h.bytes[kFileHeaderSize] = static_cast<std::uint8_t>(kCoreHeaderSize);
   for (std::size_t i = 1; i < 4; ++i) h.bytes[kFileHeaderSize + i] = 0;
@@ -170,14 +178,7 @@ Headers InfoHeaders(std::span<const std::uint8_t> info, std::span<const std::uin
   const std::uint64_t off_bits = kFileHeaderSize + kInfoHeaderSize + masks + kept * 4;
   if (off_bits + pixel_bytes > std::numeric_limits<std::uint32_t>::max()) Refuse("a picture too large to hold");
 
-  Headers h;
-  h.pixel_bytes = pixel_bytes;
-  h.bytes.reserve(static_cast<std::size_t>(off_bits));
-  h.bytes.push_back('B');
-  h.bytes.push_back('M');
-  PutU32(h.bytes, static_cast<std::uint32_t>(off_bits + pixel_bytes));
-  PutU32(h.bytes, 0);
-  PutU32(h.bytes, static_cast<std::uint32_t>(off_bits));
+  Headers h = WithFileHeader(off_bits, pixel_bytes);
   // The 40-byte header whatever the plug-in's header size, with the number
   // of table entries the stream really holds.
   const std::size_t header_start = h.bytes.size();
