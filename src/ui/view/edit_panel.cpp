@@ -52,7 +52,9 @@ EditPanel::EditPanel(AppState& state, QtUserInterface& ui, QWidget* henshu_pnl, 
   WideChk->setGeometry(3, 46, 14, 17);
   WideChk->setFocusPolicy(Qt::NoFocus);
   WideLbl = MakeLabel(henshu_pnl, "WideLbl", "W", 17, 50);
-  WideLbl->resize(10, 12);
+  // Two pixels wider than the layout drew it: the Latin letters of the
+  // program's Japanese gothic are wider than the old one's.
+  WideLbl->resize(12, 12);
   ZoomDownBtn = MakeButton<ShiftButton>(henshu_pnl, "ZoomDownBtn", "縮小", 67, 29, 28, 20);
   ZoomUpBtn = MakeButton<ShiftButton>(henshu_pnl, "ZoomUpBtn", "拡大", 96, 29, 29, 20);
   ZoomKaijoBtn = MakeButton<QPushButton>(henshu_pnl, "ZoomKaijoBtn", "解除", 126, 29, 29, 20);
