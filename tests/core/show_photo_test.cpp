@@ -11,6 +11,7 @@
 #include "core/records/edited_photo_reader.h"
 #include "core/view/view_commands.h"
 #include "core/view/view_render.h"
+#include "support/exif_bytes.h"
 #include "support/show_fixture.h"
 #include "support/tiff_bytes.h"
 
@@ -271,6 +272,47 @@ TEST(ShowReadError, ZoomAndTurnThenLeaveTheBlackViewAlone) {
   ShowPhoto(f.state, f.ui, 1, 1);
   EXPECT_FALSE(f.state.CurrentUnreadable);
   EXPECT_EQ(f.ViewAt(40, 30), ColourOf(1));
+}
+
+// A photo whose Exif block points past the end of the file is shown as
+// unreadable, with what the panel had read before; the same photo with a
+// sound block shows.
+TEST(ShowPhoto, AnExifBlockPointingPastTheFileEndGivesTheReadError) {
+  using testing_support::Ascii;
+  using testing_support::ExifBlock;
+  using testing_support::Rational;
+  using testing_support::Segment;
+  using testing_support::WithSegmentsFirst;
+  const std::string jpeg = testing_support::ReadAll(std::string(LUMETTA_FIXTURES) + "/jpeg/gray.jpg");
+  const ExifBlock block{true, 8, {Ascii(0x010F, "Canon")}, {Rational(0x829A, 1, 60)}};
+  const std::string sound = block.Bytes();
+  std::string bad = sound;
+  const std::size_t value = block.ExifEntryAt(0) + 8;
+  bad.replace(value, 4, std::string("\xF0\xFF\xFF\x00", 4));
+  auto with_exif = [&](const std::string& tiff) {
+    return WithSegmentsFirst(jpeg, Segment(0xE1, std::string("Exif\0\0", 6) + tiff));
+  };
+
+  ShowFixture f;
+  f.WritePhoto("photos/a.bmp", ColourOf(1));
+  f.dir.Write("photos/b.jpg", with_exif(sound));
+  f.dir.Write("photos/c.jpg", with_exif(bad));
+  f.Open("photos");
+  const auto before = f.PhotoBytes();
+  ShowPhoto(f.state, f.ui, 2, 1);
+  EXPECT_FALSE(f.state.photos[2].Unreadable);
+  EXPECT_EQ(f.ui.Text(Ctl::SatsueiLbl), "1/60 ");
+  EXPECT_GT(f.state.exif.App1Length, 0);
+
+  ShowPhoto(f.state, f.ui, 3, 1);
+  EXPECT_TRUE(f.state.photos[3].Unreadable);
+  EXPECT_EQ(f.ui.LastLines(), (std::vector<std::string>{"画像ファイル c.jpg",
+                                                        "は壊れているか、「Lumetta」で読み込めない形式です。"}));
+  EXPECT_EQ(f.ui.Text(Ctl::SizeLbl), "読み込みエラー");
+  EXPECT_EQ(f.ui.Text(Ctl::MakerLbl), "(Canon)");
+  EXPECT_EQ(f.ui.Text(Ctl::SatsueiLbl), "");
+  EXPECT_EQ(f.state.exif.App1Length, 0);
+  EXPECT_EQ(f.PhotoBytes(), before);
 }
 
 std::string LzwTiff() {

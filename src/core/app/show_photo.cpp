@@ -167,8 +167,12 @@ void FillPanes(AppState& state, UserInterface& ui, std::int32_t position, std::i
     }
 
     if (!panorama && !state.SlideShowActive) {
-      ReadExifInfo(state, ui, position, path);
-      if (state.photos.Valid(position) && state.photos[position].Unreadable) return;
+      // A truncated file (its Exif block points past its end) is shown as
+      // unreadable, as one its decoder refuses.
+      if (!ReadExifInfo(state, ui, position, path) && state.photos.Valid(position)) {
+        ShowReadError(state, ui, position, true);
+        return;
+      }
     }
 
     try {

@@ -11,7 +11,9 @@ namespace lumetta {
 struct AppState;
 class UserInterface;
 
-// Empties the panel before another photo is shown.
+// Empties the panel before another photo is shown: the shooting
+// information, the extension and the size go, the name label takes the
+// panel's width again and shows "【パノラマモード】" in panorama mode.
 void ResetInfoPanel(AppState& state, UserInterface& ui);
 
 // The captions of FileNameLbl and ExtNameLbl for a listed file: a photo shows
@@ -27,9 +29,12 @@ PhotoNameCaptions PhotoNameCaptionsOf(std::string_view name);
 // Shows those captions; both hints give the whole name.
 void ShowPhotoNames(UserInterface& ui, std::string_view name);
 
-// Fills the panel from the file at path (a photo, the source of an
-// edited-photo file, or an archive entry's extracted copy); a file that
-// turns out truncated gets the photo at position marked unreadable.
-void ReadExifInfo(AppState& state, UserInterface& ui, std::int32_t position, std::string_view path);
+// Fills the panel and state.exif from the file at path (a photo, the source
+// of an edited-photo file, or an archive entry's extracted copy) of the
+// photo at position. Returns false when the file turned out truncated (a
+// read went past its end): the labels keep what was filled in before, the
+// Exif block is not kept, and the caller shows the photo as unreadable. A
+// file that cannot be opened shows nothing; its decoding reports it.
+bool ReadExifInfo(AppState& state, UserInterface& ui, std::int32_t position, std::string_view path);
 
 }  // namespace lumetta

@@ -284,7 +284,9 @@ void SlideShow::ReadShootingInfo() {
     if (extracted) path = *extracted;
   }
   if (IsEditedPhotoName(path)) path = SourcePhotoName(path);
-  ReadExifInfo(state_, ui_, shown.Pos, path);
+  // The photo is on screen already: a truncated Exif block only leaves the
+  // panel short.
+  static_cast<void>(ReadExifInfo(state_, ui_, shown.Pos, path));
   if (extracted) {
     std::error_code ec;
     std::filesystem::remove(ToFsPath(*extracted), ec);

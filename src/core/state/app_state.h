@@ -9,6 +9,7 @@
 #include "core/state/app_folders.h"
 #include "core/state/app_hooks.h"
 #include "core/state/current_photo.h"
+#include "core/state/exif_info.h"
 #include "core/state/settings.h"
 #include "core/imaging/photo_decoder.h"
 #include "core/imaging/spi_dib_image.h"
@@ -64,6 +65,8 @@ struct AppState {
   PanoramaKind PanoramaMode = PanoramaKind::None;
   OneBasedArray<PhotoRecord, 4> Panes;
   TSPIDibImage DecodedPhoto;
+  // The shooting information of the photo shown last outside panorama mode.
+  ExifInfo exif;
 
   // The view.
   ViewState view;

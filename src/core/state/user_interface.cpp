@@ -23,6 +23,12 @@ std::optional<std::pair<int, int>> UserInterface::MainWindowPosition() { return 
 
 void UserInterface::SetTop(Ctl, int) {}
 
+void UserInterface::SetLeft(Ctl, int) {}
+
+void UserInterface::SetWidth(Ctl, int) {}
+
+int UserInterface::ControlLeft(Ctl) { return 0; }
+
 void UserInterface::SetFocus(Ctl) {}
 
 int UserInterface::ControlWidth(Ctl) { return 0; }

@@ -81,8 +81,25 @@ enum class Ctl {
   FolderLbl3,
   FolderLbl3B,
   DummyBtn,
-  // The photo information panel: the name and extension of the photo shown.
+  // The photo information panel: the panel, the extension of the photo
+  // shown, its size and its shooting information.
   ExtNameLbl,
+  ExifPnl,
+  FileSizeLbl,
+  HidukeLbl,
+  TimeLbl,
+  CameraLbl,
+  MakerLbl,
+  SatsueiLbl,
+  StrobeLbl,
+  SatsueiLbl2,
+  // The comment menu's items with a check mark.
+  CommentOkMenu,
+  CommentNoneMenu,
+  CommentUeMenu,
+  CommentShitaMenu,
+  CommentHidariMenu,
+  CommentMigiMenu,
 };
 
 // The pictures the program draws into; the window showing one repaints it
@@ -182,6 +199,11 @@ class UserInterface {
   // The folder panel's needs. A front end without windows (the command
   // line) keeps the defaults: nothing moves, no folder is chosen.
   virtual void SetTop(Ctl control, int top);
+  // The left edge and the width of a control in its parent; the left edge
+  // is 0 by default.
+  virtual void SetLeft(Ctl control, int left);
+  virtual void SetWidth(Ctl control, int width);
+  virtual int ControlLeft(Ctl control);
   virtual void SetFocus(Ctl control);
   virtual int ControlWidth(Ctl control);
   // The width in pixels of a text in the control's font. The default counts

@@ -96,6 +96,13 @@ class FakeUi : public UserInterface {
   std::vector<FolderFormRequest> folder_forms;
 
   void SetTop(Ctl c, int v) override { tops[c] = v; }
+  std::map<Ctl, int> lefts;
+  void SetLeft(Ctl c, int v) override { lefts[c] = v; }
+  void SetWidth(Ctl c, int v) override { widths[c] = v; }
+  int ControlLeft(Ctl c) override {
+    auto it = lefts.find(c);
+    return it == lefts.end() ? 0 : it->second;
+  }
   void SetFocus(Ctl c) override { focus_moves.push_back(c); }
   int ControlWidth(Ctl c) override {
     auto it = widths.find(c);
