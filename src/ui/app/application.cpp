@@ -22,6 +22,7 @@
 #include "ui/app/wheel_router.h"
 #include "ui/favorites/favorites_controller.h"
 #include "ui/view/adjust_controls.h"
+#include "ui/view/comment_overlay.h"
 #include "ui/library/sort_menu.h"
 #include "ui/library/thumb_strip_view.h"
 #include "ui/slideshow/slide_show_view.h"
@@ -116,6 +117,8 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
   new HistogramPanel(state_, ui_, *main_form_);
   // The photo's labels, the panorama commands and ShowPhoto for every caller.
   photo_display_ = new PhotoDisplay(state_, ui_, *main_form_, edit_panel->JoutaiLbl);
+  // The comment over the view, its menu and F7, F8.
+  new CommentOverlay(state_, ui_, *main_form_, main_form_->ViewImg());
   // The favorites: their menu, the folder panel's button, Ctrl+D and Ctrl+B.
   new FavoritesController(state_, ui_, *main_form_);
   // The sort menu, the slide show, and the view's pop-up menu once the main

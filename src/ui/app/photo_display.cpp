@@ -46,15 +46,40 @@ PhotoDisplay::~PhotoDisplay() { state_.hooks.ShowPhoto = nullptr; }
 
 void PhotoDisplay::BuildInfoLabels(TMainForm& form) {
   QWidget* panel = form.Panels().ExifPnl;
-  // Below the panel's title bar: the name over the whole width, then the
-  // extension and the size.
+  // Below the panel's title bar, six rows: the name (narrowed when the date
+  // stands beside it) and the date; the extension, the shown size and the
+  // time; the maker and the file size at the right edge; the camera; the
+  // aperture line with the flash star after it; the bias line.
   const int width = panel->width() - 2;
-  FileNameLbl = PanelLabel(panel, "FileNameLbl", 1, 23, width);
-  ExtNameLbl = PanelLabel(panel, "ExtNameLbl", 4, 39, 90);
-  SizeLbl = PanelLabel(panel, "SizeLbl", 4, 100, width - 6);
+  const int date_left = panel->width() - 68;
+  auto row = [](int i) { return 22 + 15 * i; };
+  FileNameLbl = PanelLabel(panel, "FileNameLbl", 1, row(0), width);
+  HidukeLbl = PanelLabel(panel, "HidukeLbl", date_left, row(0), 66);
+  ExtNameLbl = PanelLabel(panel, "ExtNameLbl", 4, row(1), 66);
+  SizeLbl = PanelLabel(panel, "SizeLbl", 72, row(1), date_left - 74);
+  TimeLbl = PanelLabel(panel, "TimeLbl", date_left, row(1), 66);
+  MakerLbl = PanelLabel(panel, "MakerLbl", 4, row(2), width - 6);
+  FileSizeLbl = PanelLabel(panel, "FileSizeLbl", width - 50, row(2), 50);
+  FileSizeLbl->setFont(GothicFont(12));
+  CameraLbl = PanelLabel(panel, "CameraLbl", 4, row(3), width - 6);
+  SatsueiLbl = PanelLabel(panel, "SatsueiLbl", 4, row(4), width - 6);
+  StrobeLbl = PanelLabel(panel, "StrobeLbl", 4, row(4), 14);
+  SatsueiLbl2 = PanelLabel(panel, "SatsueiLbl2", 4, row(5), width - 6);
+  QPalette star = StrobeLbl->palette();
+  star.setColor(QPalette::WindowText, QColor(0xFF, 0xFF, 0x00));
+  StrobeLbl->setPalette(star);
+  ui_.Register(Ctl::ExifPnl, panel);
   ui_.Register(Ctl::FileNameLbl, FileNameLbl);
   ui_.Register(Ctl::ExtNameLbl, ExtNameLbl);
   ui_.Register(Ctl::SizeLbl, SizeLbl);
+  ui_.Register(Ctl::FileSizeLbl, FileSizeLbl);
+  ui_.Register(Ctl::HidukeLbl, HidukeLbl);
+  ui_.Register(Ctl::TimeLbl, TimeLbl);
+  ui_.Register(Ctl::CameraLbl, CameraLbl);
+  ui_.Register(Ctl::MakerLbl, MakerLbl);
+  ui_.Register(Ctl::SatsueiLbl, SatsueiLbl);
+  ui_.Register(Ctl::StrobeLbl, StrobeLbl);
+  ui_.Register(Ctl::SatsueiLbl2, SatsueiLbl2);
 }
 
 void PhotoDisplay::AddPanoramaMenu(TMainForm& form) {

@@ -27,6 +27,14 @@ class PhotoDisplay : public QObject {
   QLabel* FileNameLbl = nullptr;
   QLabel* ExtNameLbl = nullptr;
   QLabel* SizeLbl = nullptr;
+  QLabel* FileSizeLbl = nullptr;
+  QLabel* HidukeLbl = nullptr;
+  QLabel* TimeLbl = nullptr;
+  QLabel* CameraLbl = nullptr;
+  QLabel* MakerLbl = nullptr;
+  QLabel* SatsueiLbl = nullptr;
+  QLabel* StrobeLbl = nullptr;
+  QLabel* SatsueiLbl2 = nullptr;
   QAction* NoPanoramicMenu = nullptr;
   QAction* PanoramicMenu = nullptr;
   QAction* PanoramicRLMenu = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/app/qt_user_interface.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -159,6 +161,19 @@ void QtUserInterface::ProcessPendingPaints() { QApplication::processEvents(QEven
 
 void QtUserInterface::SetTop(Ctl control, int top) {
   if (auto* widget = qobject_cast<QWidget*>(controls_.value(control))) widget->move(widget->x(), top);
+}
+
+void QtUserInterface::SetLeft(Ctl control, int left) {
+  if (auto* widget = qobject_cast<QWidget*>(controls_.value(control))) widget->move(left, widget->y());
+}
+
+void QtUserInterface::SetWidth(Ctl control, int width) {
+  if (auto* widget = qobject_cast<QWidget*>(controls_.value(control))) widget->resize(std::max(width, 0), widget->height());
+}
+
+int QtUserInterface::ControlLeft(Ctl control) {
+  auto* widget = qobject_cast<QWidget*>(controls_.value(control));
+  return widget != nullptr ? widget->x() : 0;
 }
 
 void QtUserInterface::SetFocus(Ctl control) {

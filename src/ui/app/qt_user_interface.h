@@ -48,6 +48,9 @@ class QtUserInterface : public UserInterface {
 
   std::optional<std::pair<int, int>> MainWindowPosition() override;
   void SetTop(Ctl control, int top) override;
+  void SetLeft(Ctl control, int left) override;
+  void SetWidth(Ctl control, int width) override;
+  int ControlLeft(Ctl control) override;
   void SetFocus(Ctl control) override;
   int ControlWidth(Ctl control) override;
   int TextWidth(Ctl control, std::string_view text) override;
