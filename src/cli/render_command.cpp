@@ -2,11 +2,13 @@
 // view of the given size exactly as the main view shows it, so that the
 // renderer can be checked pixel by pixel and measured.
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 
 #include "core/state/headless_ui.h"
 #include "cli/command.h"
+#include "cli/edited_input.h"
 #include "cli/plugins.h"
 #include "core/state/app_state.h"
 #include "core/state/user_interface.h"
@@ -34,15 +36,20 @@ void ParsePair(const std::string& text, char separator, const std::string& what,
   second = ParseIntArg(text.substr(at + 1), what);
 }
 
-std::int32_t IntOption(Args& args, const std::string& name, std::int32_t fallback, std::int32_t low,
-                       std::int32_t high) {
+std::optional<std::int32_t> GivenIntOption(Args& args, const std::string& name, std::int32_t low,
+                                           std::int32_t high) {
   const std::string text = args.TakeOption(name);
-  if (text.empty()) return fallback;
+  if (text.empty()) return std::nullopt;
   const std::int32_t value = ParseIntArg(text, name);
   if (value < low || value > high) {
     throw UsageError(name + " must be within " + std::to_string(low) + " ... " + std::to_string(high));
   }
   return value;
+}
+
+std::int32_t IntOption(Args& args, const std::string& name, std::int32_t fallback, std::int32_t low,
+                       std::int32_t high) {
+  return GivenIntOption(args, name, low, high).value_or(fallback);
 }
 
 int RunRender(const std::vector<std::string>& arguments) {
@@ -52,10 +59,10 @@ int RunRender(const std::vector<std::string>& arguments) {
   const std::string quality = args.TakeOption("--quality");
   const bool fill = args.TakeFlag("--fill");
   const std::string rotation_text = args.TakeOption("--rotation");
-  const std::int32_t brightness = IntOption(args, "--brightness", 0, -256, 256);
-  const std::int32_t contrast = IntOption(args, "--contrast", 256, 1, 1024);
-  const std::int32_t effect = IntOption(args, "--effect", 0, 0, 3);
-  const std::int32_t sharpness = IntOption(args, "--sharpness", 0, -1, 16);
+  const auto brightness = GivenIntOption(args, "--brightness", -256, 256);
+  const auto contrast = GivenIntOption(args, "--contrast", 1, 1024);
+  const auto effect = GivenIntOption(args, "--effect", 0, 3);
+  const auto sharpness = GivenIntOption(args, "--sharpness", -1, 16);
   const std::int32_t global_effect = IntOption(args, "--global-effect", 1, 0, 3);
   const std::int32_t global_sharpness = IntOption(args, "--global-sharpness", 12, 0, 16);
   const std::string zoom_text = args.TakeOption("--zoom");
@@ -86,6 +93,10 @@ int RunRender(const std::vector<std::string>& arguments) {
   state.settings.GlobalSharpness = global_sharpness;
   state.view.FillView = fill;
 
+  UseCliPlugins(state);
+  // An edited-photo file starts from the state it keeps (its zoom restored
+  // for this view); the options given change that state.
+  LoadShownPhoto(state, photos[0]);
   PhotoEdits& edits = state.current.Edits;
   if (!rotation_text.empty()) {
     const std::int32_t rotation = ParseIntArg(rotation_text, "--rotation");
@@ -94,18 +105,15 @@ int RunRender(const std::vector<std::string>& arguments) {
     }
     edits.Rotation = static_cast<std::int8_t>(rotation);
   }
-  edits.Brightness = brightness;
-  edits.Contrast = contrast;
-  edits.Effect = effect;
-  edits.Sharpness = sharpness;
-
-  UseCliPlugins(state);
-  DecodePhoto(photos[0], state.DecodedPhoto, state.Decoders());
-  state.current.Name = FileNameOf(photos[0]);
-  state.current.Folder = ParentFolder(photos[0]);
+  if (brightness) edits.Brightness = *brightness;
+  if (contrast) edits.Contrast = *contrast;
+  if (effect) edits.Effect = *effect;
+  if (sharpness) edits.Sharpness = *sharpness;
   SizeImage24(state.ViewPicture, state.view.ViewWidth, state.view.ViewHeight);
 
-  if (zoom_text.empty()) {
+  if (zoom_text.empty() && edits.ZoomMode) {
+    RenderZoom(state, ui, false);
+  } else if (zoom_text.empty()) {
     RenderView(state, ui, false);
   } else {
     const std::int32_t zoom = ParseIntArg(zoom_text, "--zoom");
@@ -134,7 +142,7 @@ const RegisterCommand kRender({
     "PHOTO --view WxH [--quality high|speed] [--fill] [--rotation 0|1|2|-1] [--brightness B] [--contrast K] "
     "[--effect 0-3] [--sharpness S] [--global-effect 0-3] [--global-sharpness S] [--zoom PERCENT [--centre X,Y]] "
     "-o OUT.bmp",
-    "render a photo into a view as the main view shows it and write it as a 24-bit BMP",
+    "render a photo (or an edited-photo file with its saved state) into a view as the main view shows it and write it as a 24-bit BMP",
     RunRender,
 });
 

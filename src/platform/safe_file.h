@@ -72,6 +72,11 @@ std::string RenameKeepingReplaced(std::string_view from, std::string_view to);
 // untouched and no temporary file is left. Throws EFileOperation.
 void ReplaceFileContents(std::string_view path, std::string_view bytes, bool flush = true);
 
+// The same for a file that must be new: the finished temporary file takes
+// path only when no file of that name exists (Exists otherwise, and the
+// existing file stays as it was).
+void CreateFileWithContents(std::string_view path, std::string_view bytes, bool flush = true);
+
 struct CopyOptions {
   // Rename the finished copy over an existing target; otherwise an existing
   // target makes the copy fail with Exists (and stays as it was).

@@ -392,7 +392,9 @@ std::string RenameKeepingReplaced(std::string_view from_view, std::string_view t
   Fail(FileFault::Other, "no free temporary name for", to);
 }
 
-void ReplaceFileContents(std::string_view path_view, std::string_view bytes, bool flush) {
+namespace {
+
+void WriteThroughTemporary(std::string_view path_view, std::string_view bytes, bool flush, bool replace) {
   const std::string path = Str(path_view);
   std::string temporary;
   const int fd = CreateTemporaryBeside(path, temporary);
@@ -416,11 +418,30 @@ void ReplaceFileContents(std::string_view path_view, std::string_view bytes, boo
     ::unlink(temporary.c_str());
     Fail(error, "cannot write", path);
   }
+  if (!replace) {
+    try {
+      RenameNoReplace(temporary, path);
+    } catch (...) {
+      ::unlink(temporary.c_str());
+      throw;
+    }
+    return;
+  }
   if (::rename(temporary.c_str(), path.c_str()) != 0) {
     const int error = errno;
     ::unlink(temporary.c_str());
     Fail(error, "cannot replace", path);
   }
+}
+
+}  // namespace
+
+void ReplaceFileContents(std::string_view path, std::string_view bytes, bool flush) {
+  WriteThroughTemporary(path, bytes, flush, true);
+}
+
+void CreateFileWithContents(std::string_view path, std::string_view bytes, bool flush) {
+  WriteThroughTemporary(path, bytes, flush, false);
 }
 
 struct FileCopy::Impl {

@@ -173,12 +173,40 @@ TEST(EditedPhotoReader, AZoomCentreOutsideThePhotoMovesToItsMiddle) {
   EXPECT_EQ(view.Edits.ZoomCentreY, 300);
 }
 
-TEST(EditedPhotoReader, AdjustmentsAreTakenWithoutRangeChecks) {
-  const auto file = ParseEditedPhotoLines(Lines({{8, "-9999"}, {9, "0"}, {11, "77"}, {3, "5"}}));
-  EXPECT_EQ(file.Edits.Brightness, -9999);
-  EXPECT_EQ(file.Edits.Contrast, 0);
+struct ClampCase {
+  std::size_t line;
+  std::string text;
+  std::int32_t brightness, contrast, rotation;
+};
+
+void PrintTo(const ClampCase& c, std::ostream* os) { *os << "line " << c.line << " \"" << c.text << '"'; }
+
+class EditedPhotoClampTest : public testing::TestWithParam<ClampCase> {};
+
+// What feeds the pixel formulas is held in the dialog's ranges; the effect
+// and the sharpness are kept as read and written back.
+TEST_P(EditedPhotoClampTest, ValuesThatFeedArithmeticAreHeldInRange) {
+  const ClampCase& c = GetParam();
+  const auto file = ParseEditedPhotoLines(Lines({{3, "0"}, {8, "0"}, {9, "256"}, {11, "77"}, {c.line, c.text}}));
+  EXPECT_EQ(file.Edits.Brightness, c.brightness);
+  EXPECT_EQ(file.Edits.Contrast, c.contrast);
+  EXPECT_EQ(file.Edits.Rotation, c.rotation);
   EXPECT_EQ(file.Edits.Effect, 77);
-  EXPECT_EQ(file.Edits.Rotation, 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, EditedPhotoClampTest,
+    testing::Values(ClampCase{8, "-9999", -256, 256, 0}, ClampCase{8, "257", 256, 256, 0},
+                    ClampCase{8, "-256", -256, 256, 0}, ClampCase{9, "0", 0, 1, 0}, ClampCase{9, "-5", 0, 1, 0},
+                    ClampCase{9, "2147483647", 0, 1024, 0}, ClampCase{9, "1024", 0, 1024, 0},
+                    ClampCase{3, "5", 0, 256, 0}, ClampCase{3, "-2", 0, 256, 0}, ClampCase{3, "254", 0, 256, 0},
+                    ClampCase{3, "2", 0, 256, 2}));
+
+TEST(EditedPhotoReader, AZoomCentreBelowMinusOneMovesToTheMiddle) {
+  const auto view = ResolveEditedPhoto(ParseEditedPhotoLines(Lines({{3, "0"}, {6, "-7"}, {7, "-2147483648"}})),
+                                       800, 600, 800);
+  EXPECT_EQ(view.Edits.ZoomCentreX, 400);
+  EXPECT_EQ(view.Edits.ZoomCentreY, 300);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 #include "core/library/archive_folders.h"
 #include "core/records/edited_names.h"
 #include "core/records/edited_photo_reader.h"
-#include "core/records/edited_photo_save.h"
+#include "core/variants/edited_photo_save.h"
 #include "core/records/info_panel.h"
 #include "core/view/view_render.h"
 
@@ -215,7 +215,11 @@ void FillPanes(AppState& state, UserInterface& ui, std::int32_t position, std::i
 
 void ShowPhoto(AppState& state, UserInterface& ui, std::int32_t position, std::int32_t step) {
   step = step == 1 ? 1 : -1;
-  if (position > 0) position = ConfirmSaveEdits(state, ui, position);
+  if (position > 0) {
+    position = ConfirmSaveEdits(state, ui, position);
+    // The save was asked for and failed: the edited photo stays on show.
+    if (state.EditsDirty) return;
+  }
   std::optional<BusyCursor> busy;
   if (!state.SlideShowActive) {
     busy.emplace(ui);

@@ -41,13 +41,25 @@ std::vector<std::string> ReadDataFileLines(std::string_view path) {
   return lines;
 }
 
-void WriteDataFileLines(std::string_view path, const std::vector<std::string>& lines) {
+std::string DataFileBytes(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) {
     text += line;
     text += "\r\n";
   }
-  WriteFileAtomically(path, EncodeDataText(text));
+  return EncodeDataText(text);
+}
+
+void WriteDataFileLines(std::string_view path, const std::vector<std::string>& lines) {
+  WriteFileAtomically(path, DataFileBytes(lines));
+}
+
+void CreateDataFile(std::string_view path, std::string_view bytes) {
+  try {
+    platform::CreateFileWithContents(path, bytes);
+  } catch (const platform::EFileOperation& e) {
+    throw EDataFile(e.what());
+  }
 }
 
 void WriteFileAtomically(std::string_view path, std::string_view bytes, bool flush) {

@@ -30,6 +30,13 @@ std::string ReadFileBytes(std::string_view path, std::size_t max_bytes = SIZE_MA
 // the old file is then unchanged.
 void WriteDataFileLines(std::string_view path, const std::vector<std::string>& lines);
 
+// The bytes WriteDataFileLines writes for the lines.
+std::string DataFileBytes(const std::vector<std::string>& lines);
+
+// Writes a data file that must be new, as WriteDataFileLines does; throws
+// EDataFile when a file of that name exists (it stays as it was).
+void CreateDataFile(std::string_view path, std::string_view bytes);
+
 // Writes bytes to a temporary file beside path, flushes it to the medium
 // (unless flush is off: files the program can make again) and renames it
 // over path. Throws EDataFile; the old file is then unchanged and no

@@ -1,5 +1,6 @@
 #include "core/records/edited_photo_reader.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/base/data_file.h"
@@ -36,6 +37,8 @@ EditedPhotoFile ParseLines(const std::vector<std::string>& lines, bool whole) {
   e.Comment = CutToDataBytes(LineOrEmpty(lines, 2), kCommentBytes);
   // A signed byte on disk: 255 is a quarter turn to the left.
   e.Rotation = static_cast<std::int8_t>(ParseLeadingInt(LineOrEmpty(lines, 3)));
+  // No other turn is drawn; a stray value shows the photo upright.
+  if (e.Rotation < -1 || e.Rotation > 2) e.Rotation = 0;
   e.ZoomMode = LineOrEmpty(lines, 4) == "1";
   // A ratio that is no positive number would make the scale a division by
   // zero; such a file is shown without its zoom.
@@ -48,8 +51,10 @@ EditedPhotoFile ParseLines(const std::vector<std::string>& lines, bool whole) {
   }
   e.ZoomCentreX = IntegerLine(lines, 6);
   e.ZoomCentreY = IntegerLine(lines, 7);
-  e.Brightness = IntegerLine(lines, 8);
-  e.Contrast = IntegerLine(lines, 9);
+  // Brightness and contrast feed the pixel formulas (the contrast as a
+  // divisor): values beyond what the dialog sets are held at its limits.
+  e.Brightness = std::clamp(IntegerLine(lines, 8), -256, 256);
+  e.Contrast = std::clamp(IntegerLine(lines, 9), 1, 1024);
   e.Sharpness = IntegerLine(lines, 10);
   if (!whole) return file;
   e.Effect = IntegerLine(lines, 11);
@@ -102,8 +107,9 @@ EditedPhotoView ResolveEditedPhoto(const EditedPhotoFile& file, std::int32_t dec
     e.ZoomMode = false;
   }
 
-  if (e.ZoomCentreX >= w) e.ZoomCentreX = w / 2;
-  if (e.ZoomCentreY >= h) e.ZoomCentreY = h / 2;
+  // -1 is "no centre"; any other point outside the photo means its middle.
+  if (e.ZoomCentreX >= w || e.ZoomCentreX < -1) e.ZoomCentreX = w / 2;
+  if (e.ZoomCentreY >= h || e.ZoomCentreY < -1) e.ZoomCentreY = h / 2;
   return view;
 }
 

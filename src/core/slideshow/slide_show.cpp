@@ -12,7 +12,7 @@
 #include "core/library/photo_sort.h"
 #include "core/library/thumb_strip.h"
 #include "core/records/edited_names.h"
-#include "core/records/edited_photo_save.h"
+#include "core/variants/edited_photo_save.h"
 #include "core/records/info_panel.h"
 #include "core/slideshow/slide_settings.h"
 #include "core/imaging/resample.h"

@@ -36,6 +36,8 @@ struct AppHooks {
   // Removes the strip's hover label (the name over the thumbnail under the
   // cursor) when one is shown.
   std::function<void()> RemoveHoverLabel;
+  // Opens the export of the displayed photo (JPEG or BMP).
+  std::function<void()> OpenExport;
   // A folder on disk was renamed: the favorites' photo paths below it follow.
   std::function<void(const std::string& old_folder, const std::string& new_folder)> RenameFavoritePhotoFolder;
 };

@@ -57,6 +57,10 @@ std::optional<std::string> UserInterface::RunRenameForm(const RenameFormRequest&
 
 std::optional<std::string> UserInterface::RunMakeFolderForm() { return std::nullopt; }
 
+int UserInterface::RunLumSaveForm(LumSaveModel&) { return 2; }
+
+int UserInterface::RunLumRenameForm(LumRenameModel&) { return 2; }
+
 std::optional<std::string> UserInterface::ChooseOpenFile(std::string_view, std::string_view, std::string_view) {
   return std::nullopt;
 }

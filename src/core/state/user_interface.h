@@ -21,6 +21,8 @@ namespace lumetta {
 
 class AkarusaModel;
 class CameraSlotsEdit;
+class LumRenameModel;
+class LumSaveModel;
 class TransferEngine;
 
 // Controls whose state the operations set, by their names in the windows.
@@ -250,6 +252,12 @@ class UserInterface {
   // The sharpness dialog with the photo's own value selected; the value
   // chosen with "決定", nothing when cancelled.
   virtual std::optional<std::int32_t> RunSharpForm(std::int32_t sharpness);
+
+  // The edited-photo save dialog and rename dialog over their models; the
+  // dialog's result: 1 closed after a save or rename, 2 Esc or the close
+  // box, 99 the hand-over button. A front end without windows cancels.
+  virtual int RunLumSaveForm(LumSaveModel& model);
+  virtual int RunLumRenameForm(LumRenameModel& model);
 
   // The camera-slot settings dialog over its fields; true when closed with
   // "決定". A front end without windows cancels.

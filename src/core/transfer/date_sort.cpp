@@ -1,7 +1,7 @@
 #include "core/transfer/date_sort.h"
 
 #include "core/base/paths.h"
-#include "core/records/edited_photo_save.h"
+#include "core/variants/edited_photo_save.h"
 #include "core/state/app_state.h"
 #include "core/state/busy.h"
 #include "core/state/settings.h"

@@ -10,7 +10,8 @@
 #include "core/state/version.h"
 #include "core/library/photo_folders.h"
 #include "core/plugins/plugin_formats.h"
-#include "core/records/edited_photo_save.h"
+#include "core/variants/edited_photo_save.h"
+#include "ui/variants/variant_controls.h"
 #include "platform/plugin_library.h"
 #include "platform/user_folders.h"
 #include "ui/app/command_runner.h"
@@ -113,6 +114,8 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
   EditPanel* edit_panel = BuildEditPanel(state_, ui_, *main_form_);
   // Brightness, sharpness and the colour effect: buttons, menus, labels, F12.
   BuildAdjustControls(state_, ui_, *main_form_, *edit_panel);
+  // Saving edited-photo files: "保存", its menu item and F6.
+  new VariantControls(state_, ui_, *main_form_);
   // The histogram and its menu, after the effect items of the same menu.
   new HistogramPanel(state_, ui_, *main_form_);
   // The photo's labels, the panorama commands and ShowPhoto for every caller.

@@ -19,6 +19,7 @@
 #include "ui/favorites/make_folder_form.h"
 #include "ui/view/akarusa_form.h"
 #include "ui/view/sharp_form.h"
+#include "ui/variants/lum_forms.h"
 #include "ui/library/folder_form.h"
 #include "ui/library/rename_form.h"
 #include "ui/transfer/tensou2_form.h"
@@ -272,6 +273,16 @@ bool QtUserInterface::RunAkarusaForm(AkarusaModel& model) {
 std::optional<std::int32_t> QtUserInterface::RunSharpForm(std::int32_t sharpness) {
   TSharpForm form(sharpness, main_window_);
   return form.Run();
+}
+
+int QtUserInterface::RunLumSaveForm(LumSaveModel& model) {
+  TLumSaveForm form(model, main_window_);
+  return form.exec();
+}
+
+int QtUserInterface::RunLumRenameForm(LumRenameModel& model) {
+  TLumRenameForm form(model, main_window_);
+  return form.exec();
 }
 
 bool QtUserInterface::RunTensouSetForm(CameraSlotsEdit& edit) {

@@ -66,6 +66,8 @@ class QtUserInterface : public UserInterface {
   bool MoveToTrashAs(std::string_view path, std::string_view original) override;
   bool RunAkarusaForm(AkarusaModel& model) override;
   std::optional<std::int32_t> RunSharpForm(std::int32_t sharpness) override;
+  int RunLumSaveForm(LumSaveModel& model) override;
+  int RunLumRenameForm(LumRenameModel& model) override;
   bool RunTensouSetForm(CameraSlotsEdit& edit) override;
   bool RunTensouForm(TensouFormRequest& request) override;
   void RunTransferProgress(TransferEngine& engine) override;
