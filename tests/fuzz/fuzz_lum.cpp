@@ -10,6 +10,8 @@
 
 #include "core/base/data_file.h"
 #include "core/records/edited_photo_reader.h"
+#include "core/records/edited_photo_writer.h"
+#include "core/records/variant_numbers.h"
 
 namespace {
 
@@ -31,9 +33,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     lumetta::ResolveEditedPhoto(file, 640, 480, 800);
     lumetta::ResolveEditedPhoto(file, 1, 60000, 1);
     lumetta::ResolveEditedPhoto(file, 16384, 16384, 4000);
+    // Whatever was read is written back as a file that reads again, with
+    // the same values.
+    const auto again = lumetta::ParseEditedPhotoLines(lumetta::EditedPhotoLines(file.Edits));
+    if (again.Edits.Rotation != file.Edits.Rotation || again.Edits.Brightness != file.Edits.Brightness ||
+        again.Edits.Contrast != file.Edits.Contrast || again.Edits.Effect != file.Edits.Effect) {
+      __builtin_trap();
+    }
   } catch (const lumetta::EConvertError&) {
   } catch (const lumetta::EDataFile&) {
   }
+  // The input's name as a variant of another photo's: the number rules
+  // take any name.
+  const std::string name(reinterpret_cast<const char*>(data), size < 64 ? size : 64);
+  lumetta::CurrentVariantNumber(name + ".lum");
+  lumetta::VariantBaseName(name + ".lum");
   std::error_code ec;
   std::filesystem::remove(InputFile(), ec);
   return 0;
