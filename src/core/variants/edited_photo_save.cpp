@@ -103,7 +103,11 @@ void RelocateCurrentPhoto(AppState& state, UserInterface& ui, bool rescan) {
 }
 
 std::int32_t ConfirmSaveEdits(AppState& state, UserInterface& ui, std::int32_t target) {
-  if (!state.EditsDirty || !state.PhotoShown()) return target;
+  if (!state.EditsDirty) return target;
+  if (!state.PhotoShown()) {
+    state.EditsDirty = false;  // nothing on show whose edits could be saved
+    return target;
+  }
   std::string target_name = state.photos.Valid(target) ? state.photos[target].Name : std::string();
   const bool target_is_current = target > 0 && target_name == state.current.Name;
   bool answered_yes = false;
