@@ -1,5 +1,6 @@
 #include "core/library/file_operations.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -17,9 +18,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string VariantName(std::string_view base, int number) {
+// "-001" .. "-999".
+std::string VariantSuffix(int number) {
   std::string digits = "00" + std::to_string(number);
-  return std::string(base) + "-" + digits.substr(digits.size() - 3) + std::string(kEditedPhotoExtension);
+  return "-" + digits.substr(digits.size() - 3);
 }
 
 // Deletes a cached file when it exists, then its folder when that is empty.
@@ -36,23 +38,150 @@ void DeleteCacheFile(const std::string& path) {
 std::vector<std::string> ListEditedFiles(std::string_view path) {
   const std::string photo = IsEditedPhotoName(path) ? SourcePhotoName(path) : std::string(path);
   const std::string folder = ParentFolder(photo);
-  const FolderIndex index(folder.empty() ? std::string(".") : folder);
   // An edited-photo file names its variants with the photo's extension in
-  // lower case; looked up ignoring case, both spellings find the same files.
-  const std::string base = EditedBaseName(FileNameOf(photo));
-  std::vector<std::string> files;
-  auto add = [&](const std::string& name) {
-    if (const auto found = index.Find(name)) {
-      files.push_back(JoinPath(folder, *found));
-      return true;
+  // lower case; compared ignoring case, both spellings find the same files.
+  const std::string base = FoldCase(EditedBaseName(FileNameOf(photo)));
+  const std::string extension = FoldCase(kEditedPhotoExtension);
+  // Slot 0 is the default variant, 1..999 the numbered ones.
+  std::vector<std::string> found(1000);
+  std::error_code ec;
+  fs::directory_iterator it(ToFsPath(folder.empty() ? std::string(".") : folder), ec);
+  for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
+    const std::string name = FromFsPath(it->path().filename());
+    if (name.size() < base.size() + extension.size()) continue;
+    const std::string folded = FoldCase(name);
+    if (folded.compare(0, base.size(), base) != 0) continue;
+    if (folded.compare(folded.size() - extension.size(), extension.size(), extension) != 0) continue;
+    const std::string_view middle =
+        std::string_view(folded).substr(base.size(), folded.size() - base.size() - extension.size());
+    int number = 0;
+    if (middle.size() == 4 && middle[0] == '-' &&
+        std::all_of(middle.begin() + 1, middle.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+      number = (middle[1] - '0') * 100 + (middle[2] - '0') * 10 + (middle[3] - '0');
+      if (number == 0) continue;
+    } else if (!middle.empty()) {
+      continue;
     }
-    return false;
-  };
-  add(base + std::string(kEditedPhotoExtension));
-  for (int n = 1; n <= 999; ++n) {
-    if (!add(VariantName(base, n)) && n == 19) break;
+    // Two spellings of one variant (a case-sensitive medium): the one
+    // spelt as derived wins, as a lookup by name would choose.
+    std::string& slot = found[static_cast<std::size_t>(number)];
+    if (slot.empty() || name == EditedBaseName(FileNameOf(photo)) + (number == 0 ? "" : VariantSuffix(number)) +
+                                   std::string(kEditedPhotoExtension)) {
+      slot = name;
+    }
+  }
+  std::vector<std::string> files;
+  for (const std::string& name : found) {
+    if (!name.empty()) files.push_back(JoinPath(folder, name));
   }
   return files;
+}
+
+std::string CompanionNameFor(std::string_view companion, std::string_view old_photo, std::string_view new_photo) {
+  const std::string name = FileNameOf(companion);
+  const std::size_t old_length = EditedBaseName(FileNameOf(old_photo)).size();
+  const std::string suffix = name.size() >= old_length ? name.substr(old_length) : std::string(kEditedPhotoExtension);
+  return EditedBaseName(FileNameOf(new_photo)) + suffix;
+}
+
+bool NameTakenInFolder(std::string_view folder, std::string_view name, std::string_view self) {
+  const std::string where = folder.empty() ? std::string(".") : std::string(folder);
+  const auto taken = FindNameInFolder(where, name);
+  if (!taken) return false;
+  if (self.empty()) return true;
+  const std::string path = JoinPath(folder, *taken);
+  return path != self && !platform::SameFile(path, self);
+}
+
+PhotoFilesOutcome RenamePhotoFiles(const AppState& state, std::int32_t slot, std::string_view old_path,
+                                   std::string_view new_path) {
+  const std::string folder = ParentFolder(new_path);
+  if (NameTakenInFolder(folder, FileNameOf(new_path), old_path)) {
+    throw platform::EFileOperation(platform::FileFault::Exists, "the name is taken: " + std::string(new_path));
+  }
+  // Listed before the photo moves away: they are found through its name.
+  const std::vector<std::string> companions = ListEditedFiles(old_path);
+  platform::RenameNoReplace(old_path, new_path);
+  PhotoFilesOutcome outcome;
+  outcome.Moved.push_back({std::string(old_path), std::string(new_path)});
+  MoveCachedThumbnail(state, slot, old_path, new_path);
+  for (const std::string& from : companions) {
+    const std::string to = JoinPath(ParentFolder(from), CompanionNameFor(from, old_path, new_path));
+    if (to == from) continue;
+    try {
+      if (NameTakenInFolder(ParentFolder(to), FileNameOf(to), from)) {
+        throw platform::EFileOperation(platform::FileFault::Exists, to);
+      }
+      platform::RenameNoReplace(from, to);
+    } catch (const platform::EFileOperation&) {
+      outcome.Left.push_back(from);
+      continue;
+    }
+    outcome.Moved.push_back({from, to});
+    MoveCachedThumbnail(state, slot, from, to);
+  }
+  return outcome;
+}
+
+namespace {
+
+// A copy that arrives write-protected (a photo from a locked card or a
+// CD) is made writable, so that it can be managed where it now is.
+void MakeWritable(const std::string& path) {
+  std::error_code ec;
+  fs::permissions(ToFsPath(path), fs::perms::owner_write, fs::perm_options::add, ec);
+}
+
+}  // namespace
+
+PhotoFilesOutcome MovePhotoFiles(const AppState& state, std::int32_t slot, std::string_view source,
+                                 std::string_view target,
+                                 const std::function<void(const PhotoFilesOutcome::Step&)>& on_moved) {
+  const std::string folder = ParentFolder(target);
+  if (NameTakenInFolder(folder, FileNameOf(target), source)) {
+    throw platform::EFileOperation(platform::FileFault::Exists, "the name is taken: " + std::string(target));
+  }
+  const std::vector<std::string> companions = ListEditedFiles(source);
+  platform::MoveFileSafely(source, target);  // SourceKept leaves the rest where it is
+  MakeWritable(std::string(target));
+  PhotoFilesOutcome outcome;
+  outcome.Moved.push_back({std::string(source), std::string(target)});
+  MoveCachedThumbnail(state, slot, source, target);
+  if (on_moved) on_moved(outcome.Moved.back());
+  for (const std::string& from : companions) {
+    const std::string to = JoinPath(folder, CompanionNameFor(from, source, target));
+    try {
+      if (NameTakenInFolder(folder, FileNameOf(to))) throw platform::EFileOperation(platform::FileFault::Exists, to);
+      platform::MoveFileSafely(from, to);
+    } catch (const platform::EFileOperation& e) {
+      if (e.Fault() != platform::FileFault::SourceKept) {
+        outcome.Left.push_back(from);
+        continue;
+      }
+      // Its copy is with the photo; the old one stays behind as well.
+    }
+    MakeWritable(to);
+    outcome.Moved.push_back({from, to});
+    MoveCachedThumbnail(state, slot, from, to);
+    if (on_moved) on_moved(outcome.Moved.back());
+  }
+  return outcome;
+}
+
+std::vector<std::string> TrashPhotoFiles(AppState& state, UserInterface& ui, std::int32_t slot, std::string_view path,
+                                         bool companions) {
+  // An edited-photo file's companions are its photo's other variants; they
+  // go only with the photo itself.
+  const std::vector<std::string> others =
+      companions && !IsEditedPhotoName(path) ? ListEditedFiles(path) : std::vector<std::string>{};
+  if (!MoveToRecycleBin(state, ui, slot, path)) {
+    throw platform::EFileOperation(platform::FileFault::NoTrash, "cannot move to the trash: " + std::string(path));
+  }
+  std::vector<std::string> trashed{std::string(path)};
+  for (const std::string& file : others) {
+    if (MoveToRecycleBin(state, ui, slot, file)) trashed.push_back(file);
+  }
+  return trashed;
 }
 
 bool MoveToRecycleBin(AppState& state, UserInterface& ui, std::int32_t slot, std::string_view path) {

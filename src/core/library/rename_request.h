@@ -16,10 +16,16 @@ RenameFormRequest PhotoRenameRequest(std::string_view old_name);
 // extension note.
 RenameFormRequest FavoriteRenameRequest(std::string_view old_name);
 
+// The longest photo file name a rename takes: its edited-photo variants
+// ("_JPG-001.lum" for ".JPG") and their cached thumbnails add 8 bytes, and
+// every one of them must fit the 255 bytes a file system allows.
+inline constexpr std::size_t kMaxPhotoNameBytes = 255 - 8;
+
 // The one-line message for a typed name with any of \ / : * ? " < > |: the
 // old name's caption less its first two characters ("ファイル名",
-// "お気に入り名") and "に「\/:*?"<>|」の文字は使用できません。"; none for
-// a name without them.
+// "お気に入り名") and "に「\/:*?"<>|」の文字は使用できません。"; the
+// two-line message for a name longer than the request allows; none for a
+// name the dialog takes.
 std::vector<std::string> RenameFormRefusal(const RenameFormRequest& request, std::string_view typed);
 
 }  // namespace lumetta

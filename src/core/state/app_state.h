@@ -8,6 +8,7 @@
 
 #include "core/state/app_folders.h"
 #include "core/state/app_hooks.h"
+#include "core/state/change_ignore.h"
 #include "core/state/current_photo.h"
 #include "core/state/exif_info.h"
 #include "core/state/settings.h"
@@ -86,7 +87,7 @@ struct AppState {
 
   // The directory watcher's flags.
   bool WatchArmed = false;
-  bool IgnoreNextChange = false;
+  ChangeIgnore IgnoreNextChange;
 
   // Calls into the strip, the folder tree, the watcher and the photo display.
   AppHooks hooks;

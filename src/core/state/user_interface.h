@@ -139,6 +139,10 @@ struct RenameFormRequest {
   std::string NewLabel;
   std::string OldName;
   bool ExtensionNote = true;
+  // The longest name the dialog takes, in bytes of the file system's
+  // encoding, with the old extension added when the typed name has none;
+  // 0 for no limit.
+  std::size_t MaxNameBytes = 0;
 };
 
 // How the folder dialog closed: "上記フォルダ内に、新しいフォルダを作成",

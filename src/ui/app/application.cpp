@@ -24,6 +24,7 @@
 #include "ui/favorites/favorites_controller.h"
 #include "ui/view/adjust_controls.h"
 #include "ui/view/comment_overlay.h"
+#include "ui/library/file_operations_view.h"
 #include "ui/library/sort_menu.h"
 #include "ui/library/thumb_strip_view.h"
 #include "ui/slideshow/slide_show_view.h"
@@ -131,6 +132,8 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
   // The camera transfer menu, and date-folder sorting in "コマンド".
   new TensouMenu(state_, ui_, *main_form_);
   new ViewPopup(state_, ui_, *main_form_);
+  // Del, F2, dragging onto the folder tree, and the directory watcher.
+  new FileOperationsView(state_, ui_, *main_form_, *strip);
   // "設定" → "Susieプラグイン".
   new SusieMenu(state_, ui_, *main_form_, *spis_);
   main_form_->OnCloseQuery = [this] { return FormCloseQuery(); };

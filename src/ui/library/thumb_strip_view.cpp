@@ -415,8 +415,14 @@ bool ThumbStripView::OverPressedCell(QPoint global) const {
 }
 
 void ThumbStripView::DragMove(QMouseEvent* event) {
-  QApplication::changeOverrideCursor(OverPressedCell(event->globalPosition().toPoint()) ? Qt::PointingHandCursor
-                                                                                           : Qt::ForbiddenCursor);
+  const QPoint global = event->globalPosition().toPoint();
+  Qt::CursorShape shape = Qt::ForbiddenCursor;
+  if (OverPressedCell(global)) {
+    shape = Qt::PointingHandCursor;
+  } else if (AcceptsDropAt && AcceptsDropAt(global)) {
+    shape = Qt::DragMoveCursor;
+  }
+  QApplication::changeOverrideCursor(shape);
 }
 
 void ThumbStripView::DragEnd(QMouseEvent* event) {
@@ -424,7 +430,12 @@ void ThumbStripView::DragEnd(QMouseEvent* event) {
   QApplication::restoreOverrideCursor();
   // Dropped where it was taken: open it. A drop elsewhere (the folder tree)
   // belongs to the file operations.
-  if (OverPressedCell(event->globalPosition().toPoint())) OpenCell(pressed_cell_);
+  const QPoint global = event->globalPosition().toPoint();
+  if (OverPressedCell(global)) {
+    OpenCell(pressed_cell_);
+  } else if (OnDropElsewhere) {
+    OnDropElsewhere(CellPosition(state_, pressed_cell_), global);
+  }
 }
 
 void ThumbStripView::WideRelease(int cell, QMouseEvent* event) {

@@ -7,6 +7,7 @@
 // the PaintStrip and ClearStrip hooks.
 
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <functional>
 
@@ -47,6 +48,16 @@ class ThumbStripView : public QObject {
   // One notch of the wheel over the strip (a cell) or the wide window (a
   // strip's page), towards the user or away.
   void WheelStep(bool wide, bool towards);
+
+  // A cell dragged from the strip and released away from it: the list
+  // position of its photo and the release point on the screen. The folder
+  // tree takes such drops.
+  std::function<void(std::int32_t position, QPoint global)> OnDropElsewhere;
+  // Whether a drop at a point away from the strip would be taken (the drag
+  // cursor shows there).
+  std::function<bool(QPoint global)> AcceptsDropAt;
+  // True while a cell is being dragged.
+  bool Dragging() const { return dragging_; }
 
   // The cells' pictures (1..47) and the controls, as the windows show them.
   const TDibImage& CellImage(int cell) const { return images_[cell]; }
