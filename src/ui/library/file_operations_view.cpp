@@ -9,6 +9,7 @@
 #include "core/library/photo_file_commands.h"
 #include "core/library/watch_refresh.h"
 #include "core/state/key_map.h"
+#include "core/variants/save_as_command.h"
 #include "platform/directory_watcher.h"
 #include "ui/app/command_runner.h"
 #include "ui/app/main_form.h"
@@ -24,6 +25,7 @@ FileOperationsView::FileOperationsView(AppState& state, QtUserInterface& ui, TMa
     : QObject(&form), state_(state), ui_(ui), form_(form),
       watcher_(std::make_unique<platform::DirectoryWatcher>([this](const std::string&) { WatcherChanged(); })) {
   state_.hooks.SetDirectory = [this](const std::string& folder) { watcher_->SetDirectory(folder); };
+  EditedRename = [this] { return RenameEditedPhoto(state_, ui_) ? 99 : 0; };
 
   auto run = [this](std::function<void()> command) {
     if (state_.UiReady) RunCommand(ui_, command);

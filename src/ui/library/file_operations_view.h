@@ -34,7 +34,8 @@ class FileOperationsView : public QObject {
 
   // The edited-photo rename dialog with its renames, for F2 on an
   // edited-photo file; it answers 99 when the user chose to rename the
-  // source photo. Unset: the source photo's rename at once.
+  // source photo. Unset: the source photo's rename at once. Set to the
+  // program's dialog when built.
   std::function<int()> EditedRename;
 
   platform::DirectoryWatcher& Watcher() const { return *watcher_; }
