@@ -48,6 +48,12 @@ std::optional<std::string> UserInterface::ChooseFolder(std::string_view, std::st
 void UserInterface::OpenInFileManager(std::string_view) {}
 
 void UserInterface::OpenDocument(std::string_view) {}
+void UserInterface::ShowHelpWindow(std::string_view, std::string_view) {}
+bool UserInterface::RaiseHelpWindow(std::string_view) { return false; }
+bool UserInterface::StartProgram(const std::vector<std::string>&) { return false; }
+bool UserInterface::StartNewInstance(std::string_view) { return false; }
+bool UserInterface::RunAppSetForm(OneBasedArray<std::string, 3>&) { return false; }
+void UserInterface::RefreshAppCaptions() {}
 
 int UserInterface::RunFolderForm(const FolderFormRequest&, const std::function<bool(const std::string&)>&) {
   return kFolderFormClose;

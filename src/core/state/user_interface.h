@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/base/exception.h"
+#include "core/base/numbered_array.h"
 
 namespace lumetta {
 
@@ -224,6 +225,20 @@ class UserInterface {
   // Opens a document (a web page, a manual) with the desktop's handler for
   // its kind.
   virtual void OpenDocument(std::string_view path);
+  // The help window: shows title and text, or with RaiseHelpWindow brings
+  // it to the front when it is open with that title already (true then).
+  virtual void ShowHelpWindow(std::string_view title, std::string_view text);
+  virtual bool RaiseHelpWindow(std::string_view title);
+  // Starts a program with its arguments (the program first), detached; false
+  // when it could not be started.
+  virtual bool StartProgram(const std::vector<std::string>& arguments);
+  // Starts another window of this program showing photo.
+  virtual bool StartNewInstance(std::string_view photo);
+  // The application settings dialog over copies of the three paths; true
+  // when closed with "決定". Then RefreshAppCaptions renames the menus'
+  // application items. A front end without windows cancels.
+  virtual bool RunAppSetForm(OneBasedArray<std::string, 3>& paths);
+  virtual void RefreshAppCaptions();
   // Runs the folder dialog; its "名前を変更" calls rename with the typed name,
   // which answers whether the dialog is done. Returns kFolderFormNewFolder,
   // kFolderFormClose or kFolderFormDelete.

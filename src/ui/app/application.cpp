@@ -17,6 +17,7 @@
 #include "ui/app/command_runner.h"
 #include "ui/app/hints.h"
 #include "ui/app/photo_display.h"
+#include "ui/app/shell_menu.h"
 #include "ui/app/susie_form.h"
 #include "ui/app/translations.h"
 #include "ui/app/view_popup.h"
@@ -131,6 +132,8 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
   new SlideShowView(state_, ui_, *main_form_);
   // The camera transfer menu, and date-folder sorting in "コマンド".
   new TensouMenu(state_, ui_, *main_form_);
+  // Help texts, documents, the version box and "他のアプリケーションで開く".
+  new ShellMenu(state_, ui_, *main_form_);
   new ViewPopup(state_, ui_, *main_form_);
   // Del, F2, dragging onto the folder tree, and the directory watcher.
   new FileOperationsView(state_, ui_, *main_form_, *strip);

@@ -11,10 +11,13 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
 #include "platform/safe_file.h"
+#include "ui/app/app_set_form.h"
+#include "ui/app/help_form.h"
 #include "ui/app/message_forms.h"
 #include "ui/favorites/make_folder_form.h"
 #include "ui/view/akarusa_form.h"
@@ -302,6 +305,36 @@ bool QtUserInterface::RunTensouForm(TensouFormRequest& request) {
 void QtUserInterface::RunTransferProgress(TransferEngine& engine) {
   TTensou2Form form(engine, *this, main_window_);
   form.exec();
+}
+
+void QtUserInterface::ShowHelpWindow(std::string_view title, std::string_view text) {
+  // One help window for the program, made when it is first asked for.
+  if (help_form_.isNull()) help_form_ = new THelpForm(main_window_);
+  help_form_->ShowText(ToQString(title), ToQString(text));
+}
+
+bool QtUserInterface::RaiseHelpWindow(std::string_view title) {
+  return !help_form_.isNull() && help_form_->Raise(ToQString(title));
+}
+
+bool QtUserInterface::StartProgram(const std::vector<std::string>& arguments) {
+  if (arguments.empty()) return false;
+  QStringList rest;
+  for (std::size_t i = 1; i < arguments.size(); ++i) rest << ToQString(arguments[i]);
+  return QProcess::startDetached(ToQString(arguments.front()), rest);
+}
+
+bool QtUserInterface::StartNewInstance(std::string_view photo) {
+  return QProcess::startDetached(QCoreApplication::applicationFilePath(), {ToQString(photo)});
+}
+
+bool QtUserInterface::RunAppSetForm(OneBasedArray<std::string, 3>& paths) {
+  TAppSetForm form(paths, main_window_);
+  return form.Run(paths);
+}
+
+void QtUserInterface::RefreshAppCaptions() {
+  if (refresh_app_captions_) refresh_app_captions_();
 }
 
 }  // namespace lumetta::ui

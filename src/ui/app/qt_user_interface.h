@@ -13,6 +13,8 @@ class QAction;
 
 namespace lumetta::ui {
 
+class THelpForm;
+
 class QtUserInterface : public UserInterface {
  public:
   explicit QtUserInterface(QWidget* main_window = nullptr) : main_window_(main_window) {}
@@ -71,6 +73,15 @@ class QtUserInterface : public UserInterface {
   bool RunTensouSetForm(CameraSlotsEdit& edit) override;
   bool RunTensouForm(TensouFormRequest& request) override;
   void RunTransferProgress(TransferEngine& engine) override;
+  void ShowHelpWindow(std::string_view title, std::string_view text) override;
+  bool RaiseHelpWindow(std::string_view title) override;
+  bool StartProgram(const std::vector<std::string>& arguments) override;
+  bool StartNewInstance(std::string_view photo) override;
+  bool RunAppSetForm(OneBasedArray<std::string, 3>& paths) override;
+  void RefreshAppCaptions() override;
+
+  // What renames the menus' application items.
+  void OnAppCaptionsChanged(std::function<void()> refresh) { refresh_app_captions_ = std::move(refresh); }
 
  private:
   QPointer<QWidget> main_window_;
@@ -81,6 +92,8 @@ class QtUserInterface : public UserInterface {
   int busy_depth_ = 0;
   // The file-open dialog's folder, set the first time it opens.
   QString open_dialog_folder_;
+  QPointer<THelpForm> help_form_;
+  std::function<void()> refresh_app_captions_;
 };
 
 QString ToQString(std::string_view utf8);

@@ -23,6 +23,7 @@ ViewPopup::ViewPopup(AppState& state, QtUserInterface& ui, TMainForm& form)
   QMenu* command = form.Menus().CommandMenu;
   if (auto* slide = command->findChild<QAction*>("SlideMenu")) menu_->addAction(slide);
   if (auto* all = command->findChild<QAction*>("AllThumbnailMenu")) menu_->addAction(all);
+  if (auto* other = command->findChild<QMenu*>("OtherAppMenu")) menu_->addMenu(other);
 
   // The same command as the main menu's item, under its own caption.
   if (auto* add = form.Menus().OkiniMenu->findChild<QAction*>("OkiniAddMenu")) {

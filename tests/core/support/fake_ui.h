@@ -245,6 +245,35 @@ class FakeUi : public UserInterface {
     }
   }
 
+  // The help window (title and text of each showing, the title it shows),
+  // programs started, new windows, and the application settings dialog
+  // (what the user does in it; unset, it is cancelled untouched).
+  std::vector<std::pair<std::string, std::string>> help_windows;
+  std::string help_title;
+  std::vector<std::vector<std::string>> programs;
+  std::vector<std::string> new_instances;
+  std::function<bool(OneBasedArray<std::string, 3>&)> app_set_form;
+  int app_set_forms = 0;
+  int app_caption_refreshes = 0;
+  void ShowHelpWindow(std::string_view title, std::string_view text) override {
+    help_windows.emplace_back(title, text);
+    help_title = std::string(title);
+  }
+  bool RaiseHelpWindow(std::string_view title) override { return !help_title.empty() && help_title == title; }
+  bool StartProgram(const std::vector<std::string>& arguments) override {
+    programs.push_back(arguments);
+    return true;
+  }
+  bool StartNewInstance(std::string_view photo) override {
+    new_instances.emplace_back(photo);
+    return true;
+  }
+  bool RunAppSetForm(OneBasedArray<std::string, 3>& paths) override {
+    ++app_set_forms;
+    return app_set_form ? app_set_form(paths) : false;
+  }
+  void RefreshAppCaptions() override { ++app_caption_refreshes; }
+
   // The lines of the last box shown, or nothing.
   std::vector<std::string> LastLines() const { return boxes.empty() ? std::vector<std::string>{} : boxes.back().lines; }
   std::string Text(Ctl c) const {
