@@ -90,7 +90,9 @@ TEST_P(EditedPhotoImageTest, WritesTheExactBytes) {
   EXPECT_EQ(ReadAll(path), GetParam().bytes);
   // What is written reads back as it was (a comment within 255 bytes).
   const EditedPhotoFile back = ReadEditedPhotoFile(path);
-  if (GetParam().edits.Comment.size() <= 255 && GetParam().name != "NoLineBreak") EXPECT_EQ(back.Edits.Comment, GetParam().edits.Comment);
+  if (GetParam().edits.Comment.size() <= 255 && GetParam().name != "NoLineBreak") {
+    EXPECT_EQ(back.Edits.Comment, GetParam().edits.Comment);
+  }
   EXPECT_EQ(back.Edits.Rotation, GetParam().edits.Rotation);
 }
 

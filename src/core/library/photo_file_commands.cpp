@@ -9,7 +9,6 @@
 #include "core/library/rename_request.h"
 #include "core/library/thumb_strip.h"
 #include "core/records/edited_names.h"
-#include "core/records/edited_photo_save.h"
 #include "core/records/info_panel.h"
 #include "core/state/app_state.h"
 #include "core/state/busy.h"
@@ -279,12 +278,18 @@ bool MoveToTreeNode(AppState& state, UserInterface& ui, std::string_view source,
   return target && MovePhoto(state, ui, std::string(source), *target, reopen);
 }
 
+namespace {
+void OfferToSaveEdits(AppState& state) {
+  if (state.hooks.ConfirmSaveEdits) state.current.Pos = state.hooks.ConfirmSaveEdits(state.current.Pos);
+}
+}  // namespace
+
 void DropViewOnTree(AppState& state, UserInterface& ui, std::string_view folder) {
   if (!IsSlot(state.SlotIndex) || state.CurrentFolder.empty() || !state.PhotoShown()) return;
   const std::optional<std::string> source =
       PhotoToMove(ui, JoinPath(state.current.Folder, state.current.Name), "現在表示されている写真は、");
   if (!source) return;
-  state.current.Pos = ConfirmSaveEdits(state, ui, state.current.Pos);
+  OfferToSaveEdits(state);
   MoveToTreeNode(state, ui, *source, folder, true);
 }
 
@@ -296,7 +301,7 @@ void DropStripCellOnTree(AppState& state, UserInterface& ui, std::int32_t positi
       PhotoToMove(ui, JoinPath(state.CurrentFolder, name), "移動しようとしている写真は、");
   if (!source) return;
   if (state.PhotoShown() && SameNameIgnoringCase(*source, ShownSourcePath(state))) {
-    state.current.Pos = ConfirmSaveEdits(state, ui, state.current.Pos);
+    OfferToSaveEdits(state);
   }
   if (!MoveToTreeNode(state, ui, *source, folder, false)) return;
   BusyCursor busy(ui);
