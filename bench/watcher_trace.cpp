@@ -24,7 +24,7 @@
 #include "core/library/file_operations.h"
 #include "core/library/folder_scan.h"
 #include "core/library/photo_extensions.h"
-#include "core/library/photo_file_commands.h"
+#include "core/app/photo_file_commands.h"
 #include "core/library/watch_refresh.h"
 #include "core/state/app_state.h"
 #include "core/state/headless_ui.h"

@@ -18,7 +18,7 @@
 #include "core/base/paths.h"
 #include "core/library/file_operations.h"
 #include "core/library/open_photo.h"
-#include "core/library/photo_file_commands.h"
+#include "core/app/photo_file_commands.h"
 #include "core/records/edited_names.h"
 #include "core/state/app_state.h"
 #include "core/state/headless_ui.h"

@@ -1,4 +1,4 @@
-#include "core/library/photo_file_commands.h"
+#include "core/app/photo_file_commands.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -11,7 +11,7 @@
 
 #include "core/base/paths.h"
 #include "core/library/folder_scan.h"
-#include "core/library/photo_file_commands.h"
+#include "core/app/photo_file_commands.h"
 #include "core/library/photo_sort.h"
 #include "core/state/app_state.h"
 #include "support/folder_fixture.h"

@@ -38,10 +38,6 @@ struct AppHooks {
   std::function<void()> RemoveHoverLabel;
   // Opens the export of the displayed photo (JPEG or BMP).
   std::function<void()> OpenExport;
-  // Offers to save the shown photo's unsaved edits before it is left or
-  // moved, as the program does before showing another photo; answers the
-  // strip position to go on with.
-  std::function<std::int32_t(std::int32_t target)> ConfirmSaveEdits;
   // A folder on disk was renamed: the favorites' photo paths below it follow.
   std::function<void(const std::string& old_folder, const std::string& new_folder)> RenameFavoritePhotoFolder;
 };

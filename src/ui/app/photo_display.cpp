@@ -8,7 +8,6 @@
 
 #include "core/app/panorama_commands.h"
 #include "core/app/show_photo.h"
-#include "core/variants/edited_photo_save.h"
 #include "ui/app/command_runner.h"
 #include "ui/app/fonts.h"
 #include "ui/app/main_form.h"
@@ -41,13 +40,9 @@ PhotoDisplay::PhotoDisplay(AppState& state, QtUserInterface& ui, TMainForm& form
   state_.hooks.ShowPhoto = [this](std::int32_t position, std::int32_t step) {
     RunCommand(ui_, [this, position, step] { ShowPhoto(state_, ui_, position, step); });
   };
-  state_.hooks.ConfirmSaveEdits = [this](std::int32_t target) { return ConfirmSaveEdits(state_, ui_, target); };
 }
 
-PhotoDisplay::~PhotoDisplay() {
-  state_.hooks.ShowPhoto = nullptr;
-  state_.hooks.ConfirmSaveEdits = nullptr;
-}
+PhotoDisplay::~PhotoDisplay() { state_.hooks.ShowPhoto = nullptr; }
 
 void PhotoDisplay::BuildInfoLabels(TMainForm& form) {
   QWidget* panel = form.Panels().ExifPnl;

@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 
 #include "core/library/folder_tree.h"
-#include "core/library/photo_file_commands.h"
+#include "core/app/photo_file_commands.h"
 #include "core/library/watch_refresh.h"
 #include "core/state/key_map.h"
 #include "core/variants/save_as_command.h"

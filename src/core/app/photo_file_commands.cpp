@@ -1,4 +1,4 @@
-#include "core/library/photo_file_commands.h"
+#include "core/app/photo_file_commands.h"
 
 #include "core/base/names.h"
 #include "core/base/paths.h"
@@ -13,6 +13,7 @@
 #include "core/state/app_state.h"
 #include "core/state/busy.h"
 #include "core/state/user_interface.h"
+#include "core/variants/edited_photo_save.h"
 #include "core/view/clear_view.h"
 #include "platform/safe_file.h"
 
@@ -278,18 +279,13 @@ bool MoveToTreeNode(AppState& state, UserInterface& ui, std::string_view source,
   return target && MovePhoto(state, ui, std::string(source), *target, reopen);
 }
 
-namespace {
-void OfferToSaveEdits(AppState& state) {
-  if (state.hooks.ConfirmSaveEdits) state.current.Pos = state.hooks.ConfirmSaveEdits(state.current.Pos);
-}
-}  // namespace
 
 void DropViewOnTree(AppState& state, UserInterface& ui, std::string_view folder) {
   if (!IsSlot(state.SlotIndex) || state.CurrentFolder.empty() || !state.PhotoShown()) return;
   const std::optional<std::string> source =
       PhotoToMove(ui, JoinPath(state.current.Folder, state.current.Name), "現在表示されている写真は、");
   if (!source) return;
-  OfferToSaveEdits(state);
+  state.current.Pos = ConfirmSaveEdits(state, ui, state.current.Pos);
   MoveToTreeNode(state, ui, *source, folder, true);
 }
 
@@ -301,7 +297,7 @@ void DropStripCellOnTree(AppState& state, UserInterface& ui, std::int32_t positi
       PhotoToMove(ui, JoinPath(state.CurrentFolder, name), "移動しようとしている写真は、");
   if (!source) return;
   if (state.PhotoShown() && SameNameIgnoringCase(*source, ShownSourcePath(state))) {
-    OfferToSaveEdits(state);
+    state.current.Pos = ConfirmSaveEdits(state, ui, state.current.Pos);
   }
   if (!MoveToTreeNode(state, ui, *source, folder, false)) return;
   BusyCursor busy(ui);
