@@ -15,6 +15,7 @@
 
 #include "cli/app_folder.h"
 #include "cli/command.h"
+#include "cli/trash_ui.h"
 #include "core/base/paths.h"
 #include "core/library/file_operations.h"
 #include "core/library/open_photo.h"
@@ -30,22 +31,11 @@ namespace {
 
 // Messages on stderr; the command line states what is wanted, so the
 // extension question is answered yes; the desktop's trash.
-class FileCommandUi : public HeadlessUi {
+class FileCommandUi : public TrashUi {
  public:
-  FileCommandUi() : HeadlessUi(stderr) {}
   int AskYesNo(const std::vector<std::string>& lines) override {
     ShowMessageBox(lines);
     return 1;
-  }
-  bool MoveToTrash(std::string_view path) override { return MoveToTrashAs(path, path); }
-  bool MoveToTrashAs(std::string_view path, std::string_view original) override {
-    try {
-      platform::MoveToTrash(path, original);
-      return true;
-    } catch (const platform::EFileOperation& e) {
-      std::fprintf(stderr, "%s\n", e.what());
-      return false;
-    }
   }
 };
 

@@ -13,6 +13,7 @@
 
 #include "cli/app_folder.h"
 #include "cli/command.h"
+#include "cli/trash_ui.h"
 #include "core/base/paths.h"
 #include "core/library/open_photo.h"
 #include "core/state/app_state.h"
@@ -26,10 +27,8 @@ namespace {
 
 // The terminal as the user interface of a run: messages on stderr, the
 // overwrite question asked on the terminal, the desktop's trash.
-class TerminalUi : public HeadlessUi {
+class TerminalUi : public TrashUi {
  public:
-  TerminalUi() : HeadlessUi(stderr) {}
-
   int AskChoice(const std::vector<std::string>& lines, const std::vector<std::string>& captions) override {
     ShowMessageBox(lines);
     for (std::size_t i = 0; i < captions.size(); ++i) std::fprintf(stderr, "  %zu: %s\n", i + 1, captions[i].c_str());
@@ -41,17 +40,6 @@ class TerminalUi : public HeadlessUi {
       if (answer.size() == 1 && answer[0] >= '1' && answer[0] < static_cast<char>('1' + captions.size())) {
         return answer[0] - '0';
       }
-    }
-  }
-
-  bool MoveToTrash(std::string_view path) override { return MoveToTrashAs(path, path); }
-  bool MoveToTrashAs(std::string_view path, std::string_view original) override {
-    try {
-      platform::MoveToTrash(path, original);
-      return true;
-    } catch (const platform::EFileOperation& e) {
-      std::fprintf(stderr, "%s\n", e.what());
-      return false;
     }
   }
 

@@ -10,6 +10,7 @@
 #include "core/favorites/favorite_names.h"
 #include "core/favorites/favorites_page.h"
 #include "core/favorites/favorites_store.h"
+#include "core/library/thumb_cache_file.h"
 #include "core/library/thumb_cache_path.h"
 #include "core/library/thumb_rotation_file.h"
 #include "core/library/thumbnail_builder.h"
@@ -44,25 +45,6 @@ TDibImage GreyThumbnail() {
   TDibImage grey = BlackThumbnail();
   grey.Fill(128, 128, 128);
   return grey;
-}
-
-// A cache file that cannot be read, or is no thumbnail, counts as missing.
-bool LoadThumbFile(const std::string& path, TDibImage& thumb) {
-  TDibImage cached;
-  try {
-    cached.LoadFromFile(path);
-    if (cached.Width() != kThumbWidth || cached.Height() != kThumbHeight) return false;
-    cached.SetPixelFormat(TDibPixelFormat::dpf24Bit);
-  } catch (const EDibError&) {
-    return false;
-  }
-  thumb.Assign(cached);
-  return true;
-}
-
-void RemoveFile(const std::string& path) {
-  std::error_code ec;
-  fs::remove(ToFsPath(path), ec);
 }
 
 // The slot's cache path of a photo inside slot 1..3; no folder is created.
@@ -138,7 +120,7 @@ bool LoadFavoriteThumb(AppState& state, UserInterface& ui, FavoritesPage& page, 
   if (!slot.Thumb) slot.Thumb = std::make_unique<TDibImage>();
 
   bool built = false;
-  if (cached && LoadThumbFile(*cached, *slot.Thumb)) {
+  if (cached && LoadCachedThumbnail(*cached, *slot.Thumb)) {
     // The kept thumbnail is trusted as long as it exists.
   } else if (slot.Unreadable) {
     slot.Thumb->Assign(GreyThumbnail());
@@ -172,8 +154,8 @@ void DeleteOwnFavoriteThumb(const AppState& state, std::string_view favorites_fo
   const std::optional<std::string> bmp = FindCacheFile(path);
   const std::optional<std::string> dat = FindCacheFile(ThumbRotationPath(path));
   if (!bmp && !dat) return;
-  if (bmp) RemoveFile(*bmp);
-  if (dat) RemoveFile(*dat);
+  if (bmp) RemoveCacheFile(*bmp);
+  if (dat) RemoveCacheFile(*dat);
   // Only an empty folder goes, and never the "OK" folder itself.
   const std::string folder = ParentFolder(bmp ? *bmp : *dat);
   if (LexicallyInside(FavoritesThumbFolder(state), folder)) {
@@ -186,7 +168,7 @@ void DeleteFavoriteThumbFile(const AppState& state, std::string_view favorites_f
                              std::string_view stored_photo_path) {
   const std::string path = FavoriteThumbPath(state, favorites_folder, stored_photo_path);
   if (path.empty()) return;
-  if (const std::optional<std::string> bmp = FindCacheFile(path)) RemoveFile(*bmp);
+  if (const std::optional<std::string> bmp = FindCacheFile(path)) RemoveCacheFile(*bmp);
 }
 
 }  // namespace lumetta

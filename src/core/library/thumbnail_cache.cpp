@@ -14,6 +14,7 @@
 #include "core/base/paths.h"
 #include "core/library/folder_scan.h"
 #include "core/library/photo_sort.h"
+#include "core/library/thumb_cache_file.h"
 #include "core/library/thumb_cache_path.h"
 #include "core/library/thumb_rotation_file.h"
 #include "core/library/thumb_strip.h"
@@ -25,26 +26,6 @@ namespace lumetta {
 
 namespace {
 
-// A cache file that cannot be read, or is no thumbnail, counts as missing:
-// the thumbnail is built again and the file replaced.
-bool LoadCachedThumbnail(const std::string& path, TDibImage& thumb) {
-  TDibImage cached;
-  try {
-    cached.LoadFromFile(path);
-    if (cached.Width() != kThumbWidth || cached.Height() != kThumbHeight) return false;
-    cached.SetPixelFormat(TDibPixelFormat::dpf24Bit);
-  } catch (const EDibError&) {
-    return false;
-  }
-  thumb.Assign(cached);
-  return true;
-}
-
-void RemoveFile(const std::string& path) {
-  std::error_code ec;
-  std::filesystem::remove(ToFsPath(path), ec);
-}
-
 // The cached ".bmp" of a photo when there is one; no folder is created.
 std::optional<std::string> ExistingCacheFile(const AppState& state, std::int32_t slot, const std::string& folder,
                                              const std::string& name) {
@@ -53,7 +34,7 @@ std::optional<std::string> ExistingCacheFile(const AppState& state, std::int32_t
 
 void DropCachedThumbnail(const AppState& state, const PhotoRecord& photo) {
   if (photo.Name.empty() || !IsSlot(photo.Slot)) return;
-  if (auto cached = ExistingCacheFile(state, photo.Slot, photo.Folder, photo.Name)) RemoveFile(*cached);
+  if (auto cached = ExistingCacheFile(state, photo.Slot, photo.Folder, photo.Name)) RemoveCacheFile(*cached);
 }
 
 // A plain photo shown from the strip's folder: its rotation lives in the
@@ -152,7 +133,7 @@ void RecordThumbnailRotation(AppState& state) {
   const PhotoRecord& photo = state.current;
   if (!IsPlainPhoto(photo) || !IsSlot(photo.Slot)) return;
   const std::string cache_path = ThumbCachePath(state, photo.Slot, photo.Folder, photo.Name);
-  if (auto cached = FindCacheFile(cache_path)) RemoveFile(*cached);
+  if (auto cached = FindCacheFile(cache_path)) RemoveCacheFile(*cached);
   const std::string rotation_path = ThumbRotationPath(cache_path);
   try {
     WriteThumbRotationFile(FindCacheFile(rotation_path).value_or(rotation_path), photo.Edits.Rotation);
