@@ -42,11 +42,14 @@ std::size_t BlockSize(void* block) { return block == nullptr ? 0 : malloc_usable
 
 void FreeBlock(void* block) { std::free(block); }
 
+// Blocks are the C library's own memory here.
+void* TakeBlock(void* block) { return block; }
+
 }  // namespace
 
 const PluginLibraryApi& NativePluginLibrary() {
   static const PluginLibraryApi api{Open,         Symbol,      Close,     ModulePath, PluginFileName,
-                                    LockBlock,    UnlockBlock, BlockSize, FreeBlock};
+                                    LockBlock,    UnlockBlock, BlockSize, FreeBlock, TakeBlock};
   return api;
 }
 

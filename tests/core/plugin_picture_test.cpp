@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <string>
 #include <limits>
 #include <vector>
 
@@ -61,6 +63,57 @@ TEST(PluginPicture, TwentyFourBitRowsBottomUpAndTopDown) {
   TDibImage down = ImageOf(Read(Info(2, -2, 24), rows));
   EXPECT_EQ(down.Pixels(0, 0), 0x010000u);
   EXPECT_EQ(down.Pixels(1, 1), 0x000002u);
+}
+
+// A plain 24-bit picture taken over in place is the store the BMP stream
+// gives: the same header, rows top-down, the row padding kept.
+TEST(PluginPicture, TakenOverPictureEqualsTheOneRead) {
+  struct Shape {
+    std::int32_t width, height;
+    std::int32_t x_pels;
+  };
+  for (const Shape shape : {Shape{1, 1, 0}, Shape{3, 5, 2835}, Shape{5, -4, 0}, Shape{4, 2, 0}, Shape{7, 6, 100}}) {
+    SCOPED_TRACE(std::to_string(shape.width) + "x" + std::to_string(shape.height));
+    Bytes info = Info(shape.width, shape.height, 24);
+    Put32(info, 24, static_cast<std::uint32_t>(shape.x_pels));
+    const std::size_t stride = static_cast<std::size_t>(TDibData::StrideFor(shape.width, 24));
+    Bytes pixels(stride * static_cast<std::size_t>(std::abs(shape.height)));
+    for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<std::uint8_t>(i * 7 + 1);
+
+    const std::unique_ptr<TDibData> read = Read(info, pixels);
+    const std::unique_ptr<TDibData> taken = AdoptPluginPicture(std::span(info.data(), info.size()), pixels.size(), [&] {
+      PixelBlock block = AllocatePixels(pixels.size(), false);
+      std::memcpy(block.get(), pixels.data(), pixels.size());
+      return block;
+    });
+    ASSERT_NE(taken, nullptr);
+    EXPECT_EQ(std::memcmp(&taken->header, &read->header, sizeof(TBitmapInfoHeader)), 0);
+    EXPECT_EQ(taken->width, read->width);
+    EXPECT_EQ(taken->height, read->height);
+    ASSERT_EQ(taken->image_size, read->image_size);
+    EXPECT_EQ(std::memcmp(taken->bits.get(), read->bits.get(), read->image_size), 0);
+  }
+}
+
+// Other kinds of picture, and a block that cannot be given up, are left to
+// the BMP stream.
+TEST(PluginPicture, OnlyPlainTwentyFourBitPicturesAreTakenOver) {
+  const auto adopt = [](const Bytes& info, std::size_t pixel_bytes) {
+    return AdoptPluginPicture(std::span(info.data(), info.size()), pixel_bytes, [] { return PixelBlock(); });
+  };
+  EXPECT_EQ(adopt(Info(2, 2, 24), 16), nullptr);  // the block stays the plug-in's
+  bool taken = false;
+  const auto adopt_counting = [&](const Bytes& info, std::size_t pixel_bytes) {
+    return AdoptPluginPicture(std::span(info.data(), info.size()), pixel_bytes, [&] {
+      taken = true;
+      return PixelBlock();
+    });
+  };
+  adopt_counting(Info(2, 2, 8, SPI_BI_RGB, 0, 40, 1024), 8);
+  adopt_counting(Info(2, 2, 32), 16);
+  adopt_counting(Info(2, 2, 24, SPI_BI_RGB, 0, 108), 16);
+  adopt_counting(Info(2, 2, 24, SPI_BI_RGB, 2, 40, 8), 16);
+  EXPECT_FALSE(taken);
 }
 
 TEST(PluginPicture, PaletteWithTheColoursTheHeaderCounts) {
@@ -119,6 +172,18 @@ void PrintTo(const DamagedCase& c, std::ostream* os) { *os << c.name; }
 class DamagedPluginBlocksTest : public ::testing::TestWithParam<DamagedCase> {};
 
 TEST_P(DamagedPluginBlocksTest, AreRefused) { EXPECT_THROW(Read(GetParam().info, GetParam().pixels), EPluginPicture); }
+
+// A damaged picture is never taken over as the store's own block.
+TEST_P(DamagedPluginBlocksTest, AreNotTakenOver) {
+  bool taken = false;
+  EXPECT_EQ(AdoptPluginPicture(std::span(GetParam().info.data(), GetParam().info.size()), GetParam().pixels.size(),
+                               [&] {
+                                 taken = true;
+                                 return PixelBlock();
+                               }),
+            nullptr);
+  EXPECT_FALSE(taken);
+}
 
 DamagedCase Case(std::string name, Bytes info, Bytes pixels) { return {std::move(name), std::move(info), std::move(pixels)}; }
 

@@ -30,6 +30,10 @@ struct PluginLibraryApi {
   void (*UnlockBlock)(void* block) = nullptr;
   std::size_t (*BlockSize)(void* block) = nullptr;
   void (*FreeBlock)(void* block) = nullptr;
+  // Gives a block up to the host as memory of its own, to be released with
+  // std::free; nullptr (and the block stays the plug-in's, to be freed with
+  // FreeBlock) where blocks are not such memory. Unset means never.
+  void* (*TakeBlock)(void* block) = nullptr;
 };
 
 }  // namespace lumetta

@@ -19,6 +19,8 @@ constexpr std::uint64_t kCoreHeaderSize = 12;
 constexpr std::uint64_t kMaskBytes = 12;
 // The largest header of the BITMAPINFO family (BITMAPV5HEADER).
 constexpr std::uint64_t kLargestHeaderSize = 124;
+// What the BMP reader puts in a header that gives no resolution.
+constexpr std::int32_t kDefaultPelsPerMeter = 3780;
 
 [[noreturn]] void Refuse(const char* what) { throw EPluginPicture(std::string("Susie Plugin returned ") + what); }
 
@@ -216,6 +218,64 @@ std::unique_ptr<TDibData> ReadPluginPicture(std::span<const std::uint8_t> info, 
   TwoPartBuffer buffer(headers.bytes, pixels.first(static_cast<std::size_t>(headers.pixel_bytes)));
   std::istream in(&buffer);
   return ReadBmpStore(in);
+}
+
+std::unique_ptr<TDibData> AdoptPluginPicture(std::span<const std::uint8_t> info, std::size_t pixel_bytes,
+                                             const std::function<PixelBlock()>& take) {
+  if (info.size() < kInfoHeaderSize) return nullptr;
+  const bmp::LittleEndianFields f(info);
+  TBitmapInfoHeader h;
+  h.biSize = static_cast<std::uint32_t>(kInfoHeaderSize);
+  h.biWidth = f.I32(4);
+  h.biHeight = f.I32(8);
+  h.biPlanes = f.U16(12);
+  h.biBitCount = f.U16(14);
+  h.biCompression = f.U32(16);
+  h.biSizeImage = f.U32(20);
+  h.biXPelsPerMeter = f.I32(24);
+  h.biYPelsPerMeter = f.I32(28);
+  h.biClrUsed = f.U32(32);
+  h.biClrImportant = f.U32(36);
+  if (f.U32(0) != kInfoHeaderSize || h.biBitCount != 24 || h.biCompression != BI_RGB || h.biClrUsed != 0) {
+    return nullptr;
+  }
+  if (h.biWidth <= 0 || h.biHeight == 0 || h.biHeight == std::numeric_limits<std::int32_t>::min()) return nullptr;
+  const std::uint64_t rows = AbsHeight(h.biHeight);
+  if (static_cast<std::uint64_t>(h.biWidth) * rows > static_cast<std::uint64_t>(TDibData::kMaxPixels)) return nullptr;
+  const auto stride = static_cast<std::uint64_t>(TDibData::StrideFor(h.biWidth, 24));
+  const std::uint64_t size = stride * rows;
+  // The bound the BMP stream's 32-bit fields put on what ReadPluginPicture
+  // takes; larger pictures go there to be refused.
+  if (size > pixel_bytes || kFileHeaderSize + kInfoHeaderSize + size > std::numeric_limits<std::uint32_t>::max()) {
+    return nullptr;
+  }
+  PixelBlock block = take();
+  if (!block) return nullptr;
+
+  // The rows are bottom-up in the block unless the height is negative; the
+  // store keeps them top-down.
+  if (h.biHeight > 0) {
+    std::vector<std::uint8_t> spare(static_cast<std::size_t>(stride));
+    for (std::uint64_t top = 0, bottom = rows - 1; top < bottom; ++top, --bottom) {
+      std::uint8_t* a = block.get() + top * stride;
+      std::uint8_t* b = block.get() + bottom * stride;
+      std::memcpy(spare.data(), a, spare.size());
+      std::memcpy(a, b, spare.size());
+      std::memcpy(b, spare.data(), spare.size());
+    }
+  }
+  if (h.biXPelsPerMeter == 0) h.biXPelsPerMeter = kDefaultPelsPerMeter;
+  if (h.biYPelsPerMeter == 0) h.biYPelsPerMeter = kDefaultPelsPerMeter;
+
+  auto store = std::make_unique<TDibData>();
+  store->header = h;
+  store->width = h.biWidth;
+  store->height = static_cast<std::int32_t>(rows);
+  store->image_size = static_cast<std::size_t>(size);
+  store->bits = std::move(block);
+  store->palette_modified = true;
+  store->uses_mapping = true;
+  return store;
 }
 
 }  // namespace lumetta

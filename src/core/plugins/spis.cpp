@@ -224,8 +224,20 @@ bool TSPIs::Decode(std::string_view path, TDibImage& image) {
       if (result != SPI_ALL_RIGHT || !blocks.Complete()) continue;
       try {
         const LockedBlock info_bytes(api_, blocks.info);
-        const LockedBlock pixel_bytes(api_, blocks.pixels);
-        image.TakeStore(ReadPluginPicture(info_bytes.Bytes(), pixel_bytes.Bytes()));
+        std::unique_ptr<TDibData> store;
+        if (api_.TakeBlock != nullptr) {
+          store = AdoptPluginPicture(info_bytes.Bytes(), api_.BlockSize(blocks.pixels), [&] {
+            void* own = api_.TakeBlock(blocks.pixels);
+            if (own == nullptr) return PixelBlock();
+            blocks.pixels = nullptr;
+            return PixelBlock(static_cast<std::uint8_t*>(own));
+          });
+        }
+        if (!store) {
+          const LockedBlock pixel_bytes(api_, blocks.pixels);
+          store = ReadPluginPicture(info_bytes.Bytes(), pixel_bytes.Bytes());
+        }
+        image.TakeStore(std::move(store));
         return true;
       } catch (const EDibError&) {
         // Blocks that contradict their header: no picture from this plug-in.

@@ -122,6 +122,12 @@ class FakePluginLibrary {
     std::free(block);
   }
 
+  static void* TakeBlock(void* block) {
+    if (Current().blocks_.erase(block) == 0) throw std::logic_error("a block taken that was never handed over");
+    --Current().live_blocks;
+    return block;
+  }
+
   template <int N>
   static FakePlugin& Plugin() {
     return *Current().slots_[N].plugin;
@@ -218,7 +224,8 @@ class FakePluginLibrary {
   std::map<std::string, FakePlugin> plugins_;
   Loaded slots_[kSlots] = {};
   std::map<void*, std::size_t> blocks_;
-  PluginLibraryApi api_{Open, Symbol, Close, ModulePath, PluginFileName, LockBlock, UnlockBlock, BlockSize, FreeBlock};
+  PluginLibraryApi api_{Open,      Symbol,      Close,     ModulePath, PluginFileName,
+                        LockBlock, UnlockBlock, BlockSize, FreeBlock,  TakeBlock};
 };
 
 // The blocks of a sound 24-bit picture of width x height, every pixel the
