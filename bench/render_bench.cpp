@@ -1,4 +1,5 @@
-// The renderer on a 6000 x 4000 photo shown in an 800 x 600 view, next to
+// The renderer on a 6000 x 4000 photo shown in an 800 x 600 view (and on a
+// 1920 x 1080 screen in the full-screen view), next to
 // libjpeg-turbo's djpeg decoding the same photo as a quality-92 JPEG (the
 // least any viewer spends before it can show that photo).
 //
@@ -20,6 +21,7 @@
 #include "core/state/user_interface.h"
 #include "core/base/parallel.h"
 #include "core/imaging/resample.h"
+#include "core/view/full_screen.h"
 #include "core/view/view_commands.h"
 #include "core/view/view_render.h"
 #include "support/synthetic_photo.h"
@@ -135,6 +137,19 @@ void BM_RenderViewHighQualityTurned(benchmark::State& bench) {
   for (auto _ : bench) RenderView(v.state, v.ui, false);
 }
 BENCHMARK(BM_RenderViewHighQualityTurned)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+
+// The full-screen view of the 24 MP photo on a 1920 x 1080 screen: each
+// render the view makes of it there (a photo shown, a turn, F12).
+void BM_RenderFullScreenHighQuality(benchmark::State& bench) {
+  SetWorkerThreads(static_cast<int>(bench.range(0)));
+  Viewer v;
+  FullScreenView full(v.state, v.ui);
+  full.Enter(1920, 1080, false);
+  for (auto _ : bench) RenderView(v.state, v.ui, false);
+  full.Leave();
+  SetWorkerThreads(0);
+}
+BENCHMARK(BM_RenderFullScreenHighQuality)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 
 // One step of dragging the zoom window at 100 %: the window copy without
 // sharpening, as each mouse movement does.

@@ -72,10 +72,48 @@ KeyCommand MapMainKey(Key key, bool shift, bool ctrl, SortOrder sort_direction) 
     case Key::F12:
       return KeyCommand::NextEffect;
     case Key::Escape:
+    case Key::Enter:
+    case Key::Space:
     case Key::Other:
       break;
   }
   return KeyCommand::None;
+}
+
+FullScreenCommand MapFullScreenKey(Key key, bool shift) {
+  switch (key) {
+    case Key::X:
+      return FullScreenCommand::NextPhoto;
+    case Key::Z:
+      return FullScreenCommand::PreviousPhoto;
+    case Key::M:
+      return FullScreenCommand::ToggleFill;
+    case Key::Digit1:
+      return FullScreenCommand::TurnLeft;
+    case Key::Digit2:
+      return FullScreenCommand::TurnRight;
+    case Key::V:
+      return shift ? FullScreenCommand::ZoomFineOut : FullScreenCommand::ZoomOut;
+    case Key::B:
+      return shift ? FullScreenCommand::ZoomFineIn : FullScreenCommand::ZoomIn;
+    case Key::N:
+      return FullScreenCommand::LeaveZoom;
+    case Key::F7:
+      return FullScreenCommand::CommentPosition;
+    case Key::F8:
+      return FullScreenCommand::CommentOnOff;
+    case Key::F9:
+      return FullScreenCommand::SlideShow;
+    case Key::F12:
+      return FullScreenCommand::ToggleQuality;
+    case Key::Escape:
+    case Key::F11:
+    case Key::Enter:
+    case Key::Space:
+      return FullScreenCommand::Close;
+    default:
+      return FullScreenCommand::None;
+  }
 }
 
 const std::vector<std::string>& NoPhotoMessage(KeyCommand command) {

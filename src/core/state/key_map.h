@@ -12,7 +12,7 @@ enum class Key {
   A, B, C, D, E, F, G, M, N, Q, S, V, W, X, Z,
   Digit1, Digit2,
   Up, Down, Left, Right,
-  Delete, Escape,
+  Delete, Escape, Enter, Space,
   F1, F2, F5, F6, F7, F8, F9, F11, F12,
   Other,
 };
@@ -53,6 +53,29 @@ enum class KeyCommand {
 // The command of a key press; each press matches at most one row of the
 // map. sort_direction is the photo list's.
 KeyCommand MapMainKey(Key key, bool shift, bool ctrl, SortOrder sort_direction);
+
+// The full-screen view's own keys.
+enum class FullScreenCommand {
+  None,
+  NextPhoto,
+  PreviousPhoto,
+  ToggleFill,
+  TurnLeft,
+  TurnRight,
+  ZoomOut,
+  ZoomFineOut,
+  ZoomIn,
+  ZoomFineIn,
+  LeaveZoom,
+  CommentPosition,
+  CommentOnOff,
+  SlideShow,
+  ToggleQuality,
+  Close,
+};
+
+// The command of a key press in the full-screen view.
+FullScreenCommand MapFullScreenKey(Key key, bool shift);
 
 // The message shown instead of the command when no photo is shown; empty
 // for commands that need no photo.

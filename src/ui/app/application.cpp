@@ -15,6 +15,7 @@
 #include "platform/plugin_library.h"
 #include "platform/user_folders.h"
 #include "ui/app/command_runner.h"
+#include "ui/app/full_screen_controller.h"
 #include "ui/app/hints.h"
 #include "ui/app/photo_display.h"
 #include "ui/app/shell_menu.h"
@@ -123,18 +124,21 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
   // The photo's labels, the panorama commands and ShowPhoto for every caller.
   photo_display_ = new PhotoDisplay(state_, ui_, *main_form_, edit_panel->JoutaiLbl);
   // The comment over the view, its menu and F7, F8.
-  new CommentOverlay(state_, ui_, *main_form_, main_form_->ViewImg());
+  auto* comments = new CommentOverlay(state_, ui_, *main_form_, main_form_->ViewImg());
   // The favorites: their menu, the folder panel's button, Ctrl+D and Ctrl+B.
   new FavoritesController(state_, ui_, *main_form_);
   // The sort menu, the slide show, and the view's pop-up menu once the main
   // menu is complete.
   new SortMenu(state_, ui_, *main_form_);
-  new SlideShowView(state_, ui_, *main_form_);
+  auto* slides = new SlideShowView(state_, ui_, *main_form_);
   // The camera transfer menu, and date-folder sorting in "コマンド".
   new TensouMenu(state_, ui_, *main_form_);
   // Help texts, documents, the version box and "他のアプリケーションで開く".
   new ShellMenu(state_, ui_, *main_form_);
   new ViewPopup(state_, ui_, *main_form_);
+  // The full-screen view: its menu items, F11, the middle button and the
+  // slide show's full-screen start.
+  new FullScreenController(state_, ui_, *main_form_, *slides, *comments);
   // Del, F2, dragging onto the folder tree, and the directory watcher.
   new FileOperationsView(state_, ui_, *main_form_, *strip);
   // "設定" → "Susieプラグイン".

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScopeGuard>
 
 #include "ui/app/colours.h"
 #include "ui/app/fonts.h"
@@ -107,8 +108,16 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
   }
   auto* key_event = static_cast<QKeyEvent*>(event);
+  // A held key repeats: a repeat that comes while the command of the last
+  // press still runs is dropped, and those that waited behind it are thrown
+  // away once it is done, so that photo changes never queue up.
+  if (key_running_ && key_event->isAutoRepeat()) return true;
   const Qt::KeyboardModifiers mods = key_event->modifiers();
-  FormKeyDown(KeyOfQt(key_event->key()), mods & Qt::ShiftModifier, mods & Qt::ControlModifier);
+  {
+    key_running_ = true;
+    const auto done = qScopeGuard([this] { key_running_ = false; });
+    FormKeyDown(KeyOfQt(key_event->key()), mods & Qt::ShiftModifier, mods & Qt::ControlModifier);
+  }
   DiscardPendingInput();
   return true;
 }
@@ -138,6 +147,9 @@ Key KeyOfQt(int qt_key) {
     case Qt::Key_Right: return Key::Right;
     case Qt::Key_Delete: return Key::Delete;
     case Qt::Key_Escape: return Key::Escape;
+    case Qt::Key_Return: return Key::Enter;
+    case Qt::Key_Enter: return Key::Enter;
+    case Qt::Key_Space: return Key::Space;
     case Qt::Key_F1: return Key::F1;
     case Qt::Key_F2: return Key::F2;
     case Qt::Key_F5: return Key::F5;

@@ -61,6 +61,7 @@ class TMainForm : public QMainWindow {
   MainPanels panels_;
   std::unique_ptr<FolderPanel> folder_panel_;
   std::map<KeyCommand, std::function<void(bool)>> key_handlers_;
+  bool key_running_ = false;
 };
 
 // The program's key of a Qt key code.

@@ -47,14 +47,14 @@ std::optional<std::pair<int, int>> QtUserInterface::MainWindowPosition() {
 
 void QtUserInterface::RegisterPicture(Picture picture, QWidget* widget) { pictures_.insert(picture, widget); }
 
-void QtUserInterface::ShowMessageBox(const std::vector<std::string>& lines) { RunMessageBox(lines, main_window_); }
+void QtUserInterface::ShowMessageBox(const std::vector<std::string>& lines) { RunMessageBox(lines, BoxOwner()); }
 
-void QtUserInterface::ReportError(const Exception& failure) { RunMessageBox(ErrorLines(failure), main_window_); }
+void QtUserInterface::ReportError(const Exception& failure) { RunMessageBox(ErrorLines(failure), BoxOwner()); }
 
-int QtUserInterface::AskYesNo(const std::vector<std::string>& lines) { return RunYesNo(lines, main_window_); }
+int QtUserInterface::AskYesNo(const std::vector<std::string>& lines) { return RunYesNo(lines, BoxOwner()); }
 
 int QtUserInterface::AskChoice(const std::vector<std::string>& lines, const std::vector<std::string>& captions) {
-  return RunChoice(lines, captions, main_window_);
+  return RunChoice(lines, captions, BoxOwner());
 }
 
 void QtUserInterface::SetText(Ctl control, std::string_view text) {

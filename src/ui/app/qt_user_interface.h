@@ -20,6 +20,9 @@ class QtUserInterface : public UserInterface {
   explicit QtUserInterface(QWidget* main_window = nullptr) : main_window_(main_window) {}
 
   void SetMainWindow(QWidget* main_window) { main_window_ = main_window; }
+  // The window the message boxes belong to instead of the main window (the
+  // full-screen view while it is open), or nullptr.
+  void SetDialogOwner(QWidget* owner) { dialog_owner_ = owner; }
   void Register(Ctl control, QObject* widget_or_action);
   void RegisterPicture(Picture picture, QWidget* widget);
   // Where the view's cursor goes.
@@ -84,7 +87,10 @@ class QtUserInterface : public UserInterface {
   void OnAppCaptionsChanged(std::function<void()> refresh) { refresh_app_captions_ = std::move(refresh); }
 
  private:
+  QWidget* BoxOwner() const { return dialog_owner_ ? dialog_owner_.data() : main_window_.data(); }
+
   QPointer<QWidget> main_window_;
+  QPointer<QWidget> dialog_owner_;
   QPointer<QWidget> view_;
   QHash<Ctl, QObject*> controls_;
   QHash<Ctl, std::function<void(QWidget&)>> placers_;

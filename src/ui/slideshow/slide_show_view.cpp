@@ -53,7 +53,9 @@ void SlideShowView::SlideMenuClick() {
 
 void SlideShowView::OpenSlideForm() {
   const bool full_screen_start = StartFullScreen && !state_.FullScreenActive;
-  TSlideForm dialog(SlideFormValuesOf(state_), full_screen_start, &form_);
+  // Over the full-screen view while it is open.
+  QWidget* owner = full_screen_window_ != nullptr ? full_screen_window_.data() : static_cast<QWidget*>(&form_);
+  TSlideForm dialog(SlideFormValuesOf(state_), full_screen_start, owner);
   bool stored = false;
   dialog.Store = [this, &stored](const SlideFormValues& values) {
     Run([&] { stored = StoreSlideForm(state_, ui_, values); });
@@ -62,7 +64,11 @@ void SlideShowView::OpenSlideForm() {
   if (OnSlideForm) OnSlideForm(dialog);
   const SlideFormAction action = dialog.Run();
   if (action == SlideFormAction::Start) {
-    StartInMainView();
+    if (state_.FullScreenActive) {
+      StartInFullScreen();
+    } else {
+      StartInMainView();
+    }
   } else if (action == SlideFormAction::FullScreenStart && StartFullScreen) {
     StartFullScreen();
   }
@@ -74,6 +80,13 @@ void SlideShowView::StartInMainView() {
   qApp->installEventFilter(this);
   filtering_ = true;
   Run([this] { show_->Start(SlideTarget{&state_.ViewPicture, Picture::ViewImg, false}); });
+}
+
+void SlideShowView::StartInFullScreen() {
+  if (show_->Running() || !state_.FullScreenActive) return;
+  qApp->installEventFilter(this);
+  filtering_ = true;
+  Run([this] { show_->Start(SlideTarget{&state_.FullPicture, Picture::FullImg, true}); });
 }
 
 void SlideShowView::Run(const std::function<void()>& work) { RunCommand(ui_, work); }

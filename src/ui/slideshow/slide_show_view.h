@@ -5,6 +5,8 @@
 // held off, and the keys and clicks that step or stop it.
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -31,6 +33,11 @@ class SlideShowView : public QObject, public SlideShowHost {
   void SlideMenuClick();
   // Starts the show in the main view (after the dialog's "スタート").
   void StartInMainView();
+  // Starts the show in the open full-screen view.
+  void StartInFullScreen();
+  // The full-screen window while it is open: the dialog opens over it and
+  // "スタート" starts the show there.
+  void SetFullScreenWindow(QWidget* window) { full_screen_window_ = window; }
 
   SlideShow& Show() { return *show_; }
   QAction* SlideMenu = nullptr;
@@ -62,6 +69,7 @@ class SlideShowView : public QObject, public SlideShowHost {
   std::unique_ptr<SlideShow> show_;
   platform::SleepInhibitor inhibitor_;
   bool filtering_ = false;
+  QPointer<QWidget> full_screen_window_;
 };
 
 }  // namespace lumetta::ui

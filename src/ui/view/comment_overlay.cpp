@@ -185,15 +185,38 @@ void CommentOverlay::BuildMenu(TMainForm& form) {
   CheckCommentMenus(state_, ui_);
 }
 
+void CommentOverlay::AttachFullScreen(QWidget* full_view) {
+  DetachFullScreen();
+  connect(full_view, &QObject::destroyed, this, [this] { full_images_.fill(nullptr); });
+  for (CommentImage*& image : full_images_) {
+    image = new CommentImage(full_view);
+    connect(image, &CommentImage::Pressed, this, [this] { CommentImgMouseDown(state_); });
+  }
+}
+
+void CommentOverlay::DetachFullScreen() {
+  for (CommentImage*& image : full_images_) {
+    if (image != nullptr) image->hide();
+    image = nullptr;
+  }
+}
+
+const std::array<CommentImage*, 4>& CommentOverlay::Shown() const {
+  return state_.FullScreenActive && full_images_[0] != nullptr ? full_images_ : images_;
+}
+
 void CommentOverlay::HideComments() {
   for (CommentImage* image : images_) image->hide();
+  for (CommentImage* image : full_images_) {
+    if (image != nullptr) image->hide();
+  }
 }
 
 void CommentOverlay::DrawComment(std::int32_t pane) {
   if (pane < 1 || pane > 4) return;
   const CommentPlan plan = PlanComment(state_, pane, 0, 0, QtCommentMetrics());
   if (plan.step == CommentStep::Keep) return;
-  CommentImage* image = Image(pane);
+  CommentImage* image = Shown()[static_cast<std::size_t>(pane - 1)];
   if (plan.step == CommentStep::Hide) {
     if (state_.InPanorama()) {
       image->hide();

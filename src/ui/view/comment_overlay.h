@@ -57,6 +57,12 @@ class CommentOverlay : public QObject {
 
   CommentImage* Image(int pane) const { return images_[static_cast<std::size_t>(pane - 1)]; }
 
+  // The full-screen view's own four overlays, children of its picture; they
+  // take the comments while the view is open.
+  void AttachFullScreen(QWidget* full_view);
+  void DetachFullScreen();
+  CommentImage* FullScreenImage(int pane) const { return full_images_[static_cast<std::size_t>(pane - 1)]; }
+
   QAction* CommentOkMenu = nullptr;
   QAction* CommentNoneMenu = nullptr;
   QAction* CommentUeMenu = nullptr;
@@ -68,10 +74,13 @@ class CommentOverlay : public QObject {
   void BuildMenu(TMainForm& form);
   void DrawComment(std::int32_t pane);
   void HideComments();
+  // The overlays the comments go to now.
+  const std::array<CommentImage*, 4>& Shown() const;
 
   AppState& state_;
   QtUserInterface& ui_;
   std::array<CommentImage*, 4> images_{};
+  std::array<CommentImage*, 4> full_images_{};
 };
 
 }  // namespace lumetta::ui
