@@ -4,8 +4,10 @@
 #include <system_error>
 
 #include "core/base/data_file.h"
+#include "core/base/names.h"
 #include "core/base/paths.h"
 #include "core/state/settings_file.h"
+#include "core/view/size_modes.h"
 
 namespace lumetta {
 
@@ -15,6 +17,35 @@ bool TryCreateFolder(const std::string& folder) {
   std::error_code ec;
   std::filesystem::create_directories(ToFsPath(folder), ec);
   return IsWritableFolder(folder);
+}
+
+// The documents that come with the program (help texts, manual, home page),
+// for an app folder that is not the program's own: copied when missing or
+// older than the program's, so the help menu finds them where it looks.
+void ShareProgramDocuments(const std::string& program_folder, const std::string& app_folder) {
+  if (program_folder.empty() || SameNameIgnoringCase(WithoutTrailingSeparator(program_folder), app_folder)) return;
+  namespace fs = std::filesystem;
+  const fs::path from = ToFsPath(program_folder);
+  const fs::path to = ToFsPath(app_folder);
+  std::error_code ec;
+  for (const char* name : {"Lumdat", "Manual"}) {
+    if (!fs::is_directory(from / name, ec)) continue;
+    for (auto it = fs::recursive_directory_iterator(from / name, ec); !ec && it != fs::recursive_directory_iterator();
+         it.increment(ec)) {
+      const fs::path target = to / fs::relative(it->path(), from, ec);
+      if (ec) break;
+      if (it->is_directory(ec)) {
+        fs::create_directories(target, ec);
+      } else if (it->is_regular_file(ec)) {
+        fs::copy_file(it->path(), target, fs::copy_options::update_existing, ec);
+      }
+      ec.clear();
+    }
+    ec.clear();
+  }
+  if (fs::is_regular_file(from / "Homepage.html", ec)) {
+    fs::copy_file(from / "Homepage.html", to / "Homepage.html", fs::copy_options::update_existing, ec);
+  }
 }
 
 }  // namespace
@@ -74,6 +105,9 @@ void CreateMainState(AppState& state, const StartupEnvironment& env, UserInterfa
     state.settings = defaults;
     WriteSettingsFile(state, ui);
   }
+  ShareProgramDocuments(env.ExecutableFolder, app_folder);
+  // A damaged size must never reach the view's allocation.
+  RepairSizeSettings(state.settings);
 
   state.PhotoExtensions.clear();
   state.photos.PhotoCount = 0;

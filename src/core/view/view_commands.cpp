@@ -12,6 +12,7 @@
 #include "core/view/quality_choices.h"
 #include "core/view/view_geometry.h"
 #include "core/view/view_render.h"
+#include "core/view/window_layouts.h"
 
 namespace lumetta {
 
@@ -397,18 +398,7 @@ std::string GensunText(const AppState& state) {
 }
 
 bool CompactModeLabels(const Settings& settings) {
-  switch (settings.SizeMode) {
-    case 2:
-    case 6:
-      return true;
-    case 4: {
-      const std::int32_t w = settings.CustomWidth;
-      const std::int32_t h = settings.CustomHeight;
-      return !(w <= 480 && h <= 360) && w <= 640 && h <= 480;
-    }
-    default:
-      return false;
-  }
+  return CompactLabelsLayout(SizeChoiceOf(settings).Layout);
 }
 
 void UpdateModeLabels(const AppState& state, UserInterface& ui) {

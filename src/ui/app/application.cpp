@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "core/library/open_photo.h"
+#include "core/app/main_layout.h"
 #include "core/app/shutdown.h"
 #include "core/state/version.h"
 #include "core/library/photo_folders.h"
@@ -17,7 +18,9 @@
 #include "ui/app/command_runner.h"
 #include "ui/app/full_screen_controller.h"
 #include "ui/app/hints.h"
+#include "ui/app/main_layout.h"
 #include "ui/app/photo_display.h"
+#include "ui/app/size_menu.h"
 #include "ui/app/shell_menu.h"
 #include "ui/app/susie_form.h"
 #include "ui/app/translations.h"
@@ -37,11 +40,6 @@
 namespace lumetta::ui {
 
 namespace {
-// The 800 layout: the view's origin and the client area.
-constexpr int kViewLeft800 = 214;
-constexpr int kViewTop800 = 71;
-constexpr int kClientWidth800 = 1016;
-constexpr int kClientHeight800 = 673;
 // The plug-in list refuses a second instance in one process; a second main
 // window of the same process (only tests make one) shares the first list.
 std::shared_ptr<TSPIs> ProcessPlugins(const std::vector<std::string>& folders) {
@@ -123,6 +121,8 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
   new HistogramPanel(state_, ui_, *main_form_);
   // The photo's labels, the panorama commands and ShowPhoto for every caller.
   photo_display_ = new PhotoDisplay(state_, ui_, *main_form_, edit_panel->JoutaiLbl);
+  // The view sizes, ahead of the panorama items of the same menu.
+  new SizeMenu(state_, ui_, *main_form_);
   // The comment over the view, its menu and F7, F8.
   auto* comments = new CommentOverlay(state_, ui_, *main_form_, main_form_->ViewImg());
   // The favorites: their menu, the folder panel's button, Ctrl+D and Ctrl+B.
@@ -154,11 +154,8 @@ void Application::FormShow() {
   TMainForm& form = *main_form_;
   // The photo extensions: the built-in ones, then the plug-ins' ones.
   RegisterPluginFormats(state_, PluginFormatsOf(*spis_));
-  state_.view.ViewWidth = 800;
-  state_.view.ViewHeight = 600;
-  form.SetClientSize(kClientWidth800, kClientHeight800);
-  form.PlaceView(kViewLeft800, kViewTop800);
-  form.adjustSize();
+  LayoutMainWindow(state_, ui_, form);
+  CheckSizeMenu(state_, ui_);
 
   std::int32_t left = state_.settings.WindowLeft;
   std::int32_t top = state_.settings.WindowTop;
