@@ -2,6 +2,7 @@
 // size, the panels that move, the size menu and the custom-size dialog.
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -101,6 +102,9 @@ class MainLayoutTest : public QObject {
     QCOMPARE(Child(app, "FolderTree")->width(), Child(app, "SubFolderPnl")->width() - 6);
     QCOMPARE(Child(app, "FolderBtn1")->x(), folders.width() - 28);
     QCOMPARE(Child(app, "HistDaiPnl")->x(), (Child(app, "HistgramPnl")->width() - 132) / 2);
+    // A picture of the window for the eye, kept beside the test's output.
+    QDir().mkpath("layout-screenshots");
+    QVERIFY(app.MainForm().grab().save(QString("layout-screenshots/%1.png").arg(QTest::currentDataTag())));
   }
 
   void theNarrowLayoutsShortenTheFolderButtons() {
