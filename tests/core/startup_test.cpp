@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "core/base/data_file.h"
@@ -123,6 +124,42 @@ TEST(Startup, ExistingSettingsAreReadAndNotAFirstRun) {
   EXPECT_FALSE(state.FirstRun);
   EXPECT_EQ(state.settings, stored);
   EXPECT_EQ(state.SlotLastFolder[2], "/photos");
+}
+
+TEST(Startup, DamagedSizeSettingsFallBackToTheEightHundredMode) {
+  TempDir dir;
+  const StartupEnvironment env = EnvIn(dir);
+  Settings stored;
+  stored.SizeMode = 4;
+  stored.CustomWidth = 0;
+  stored.CustomHeight = 99999;
+  SaveSettings(JoinPath(env.ExecutableFolder, "Lumetta-ini.dat"), stored);
+  AppState state;
+  FakeUi ui;
+  CreateMainState(state, env, ui);
+  EXPECT_EQ(state.settings.SizeMode, 3);
+}
+
+TEST(Startup, TheProgramsHelpTextsAreSharedWithAnotherAppFolder) {
+  TempDir dir;
+  const std::string program = dir.MakeDir("lib/lumetta");
+  dir.Write("lib/lumetta/Lumdat/Keybord.txt", "keys");
+  dir.Write("lib/lumetta/Homepage.html", "<html>");
+  const std::string data = dir.MakeDir("xdg/lumetta");
+  dir.Write("xdg/lumetta/Lumdat/Chuui.txt", "kept");
+  ShareProgramDocuments(program, data);
+  EXPECT_TRUE(IsRegularFile(JoinPath(data, "Lumdat/Keybord.txt")));
+  EXPECT_TRUE(IsRegularFile(JoinPath(data, "Homepage.html")));
+  EXPECT_TRUE(IsRegularFile(JoinPath(data, "Lumdat/Chuui.txt")));
+  // A newer text of the program replaces the older copy.
+  const auto copy = std::filesystem::path(JoinPath(data, "Lumdat/Keybord.txt"));
+  std::filesystem::last_write_time(copy, std::filesystem::last_write_time(copy) - std::chrono::hours(1));
+  dir.Write("lib/lumetta/Lumdat/Keybord.txt", "new keys");
+  ShareProgramDocuments(program, data);
+  EXPECT_EQ(std::filesystem::file_size(copy), 8u);
+  // The program's own folder gets nothing.
+  ShareProgramDocuments(program, program);
+  EXPECT_FALSE(IsDirectory(JoinPath(program, "Lumdat/Lumdat")));
 }
 
 TEST(Startup, UnwritableExecutableFolderUsesTheUserDataFolder) {

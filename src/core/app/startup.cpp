@@ -19,9 +19,13 @@ bool TryCreateFolder(const std::string& folder) {
   return IsWritableFolder(folder);
 }
 
-// The documents that come with the program (help texts, manual, home page),
-// for an app folder that is not the program's own: copied when missing or
-// older than the program's, so the help menu finds them where it looks.
+}  // namespace
+
+std::string ChooseAppFolder(const StartupEnvironment& env) {
+  if (IsWritableFolder(env.ExecutableFolder)) return WithoutTrailingSeparator(env.ExecutableFolder);
+  return WithoutTrailingSeparator(env.UserDataFolder);
+}
+
 void ShareProgramDocuments(const std::string& program_folder, const std::string& app_folder) {
   if (program_folder.empty() || SameNameIgnoringCase(WithoutTrailingSeparator(program_folder), app_folder)) return;
   namespace fs = std::filesystem;
@@ -46,13 +50,6 @@ void ShareProgramDocuments(const std::string& program_folder, const std::string&
   if (fs::is_regular_file(from / "Homepage.html", ec)) {
     fs::copy_file(from / "Homepage.html", to / "Homepage.html", fs::copy_options::update_existing, ec);
   }
-}
-
-}  // namespace
-
-std::string ChooseAppFolder(const StartupEnvironment& env) {
-  if (IsWritableFolder(env.ExecutableFolder)) return WithoutTrailingSeparator(env.ExecutableFolder);
-  return WithoutTrailingSeparator(env.UserDataFolder);
 }
 
 void CentreWindowPosition(Settings& settings, const StartupEnvironment& env) {

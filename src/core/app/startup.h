@@ -37,6 +37,13 @@ std::string ChooseAppFolder(const StartupEnvironment& env);
 // and the program goes on with the fallback folder or in-memory defaults.
 void CreateMainState(AppState& state, const StartupEnvironment& env, UserInterface& ui);
 
+// The documents that come with the program (the help texts in "Lumdat",
+// the manual, the home page), for an app folder that is not the program's
+// own folder (an installed program the user cannot write to): copied there
+// when missing or older than the program's, so the help menu finds them in
+// the app folder. Failures leave the help texts missing, nothing more.
+void ShareProgramDocuments(const std::string& program_folder, const std::string& app_folder);
+
 // The first-run window position: centred on the screen from the design size.
 void CentreWindowPosition(Settings& settings, const StartupEnvironment& env);
 
