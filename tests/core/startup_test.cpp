@@ -146,6 +146,8 @@ TEST(Startup, TheProgramsHelpTextsAreSharedWithAnotherAppFolder) {
   dir.Write("lib/lumetta/Lumdat/Keybord.txt", "keys");
   dir.Write("lib/lumetta/Homepage.html", "<html>");
   const std::string data = dir.MakeDir("xdg/lumetta");
+  ShareProgramDocuments(program, data);
+  EXPECT_TRUE(IsRegularFile(JoinPath(data, "Lumdat/Keybord.txt")));
   dir.Write("xdg/lumetta/Lumdat/Chuui.txt", "kept");
   ShareProgramDocuments(program, data);
   EXPECT_TRUE(IsRegularFile(JoinPath(data, "Lumdat/Keybord.txt")));

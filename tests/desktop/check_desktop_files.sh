@@ -45,5 +45,8 @@ for size in 16 32 48 64 128 256; do
   [ "$dims" = "$expected" ] || fail "icon ${size}x${size} is $dims"
 done
 "$prefix/bin/lumetta-cli" version >/dev/null || fail "installed lumetta-cli does not run"
+# The installed plug-ins are found beside the installed program.
+"$prefix/bin/lumetta-cli" decode "$src/tests/fixtures/plugins/rgb16_interlaced.png" -o "$prefix/decoded.bmp" >/dev/null ||
+  fail "the installed program does not decode a PNG through its plug-in"
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "installed desktop entry"
 echo "desktop files and install: ok"

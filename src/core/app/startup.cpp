@@ -34,6 +34,7 @@ void ShareProgramDocuments(const std::string& program_folder, const std::string&
   std::error_code ec;
   for (const char* name : {"Lumdat", "Manual"}) {
     if (!fs::is_directory(from / name, ec)) continue;
+    fs::create_directories(to / name, ec);
     for (auto it = fs::recursive_directory_iterator(from / name, ec); !ec && it != fs::recursive_directory_iterator();
          it.increment(ec)) {
       const fs::path target = to / fs::relative(it->path(), from, ec);
