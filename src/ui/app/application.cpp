@@ -13,6 +13,7 @@
 #include "core/plugins/plugin_formats.h"
 #include "core/variants/edited_photo_save.h"
 #include "ui/variants/variant_controls.h"
+#include "ui/export/export_controls.h"
 #include "platform/plugin_library.h"
 #include "platform/user_folders.h"
 #include "ui/app/command_runner.h"
@@ -117,6 +118,8 @@ Application::Application(const StartupEnvironment& env) : env_(env) {
   BuildAdjustControls(state_, ui_, *main_form_, *edit_panel);
   // Saving edited-photo files: "保存", its menu item and F6.
   new VariantControls(state_, ui_, *main_form_);
+  // The export of the shown photo as JPEG or BMP, and the hand-over to it.
+  new ExportControls(state_, ui_, *main_form_);
   // The histogram and its menu, after the effect items of the same menu.
   new HistogramPanel(state_, ui_, *main_form_);
   // The photo's labels, the panorama commands and ShowPhoto for every caller.
