@@ -117,6 +117,21 @@ TEST(Sharpen, SplitsALargeRegionBetweenThreadsWithTheSameBytes) {
   EXPECT_TRUE(SamePixels(image, expected));
 }
 
+TEST(Sharpen, GivesTheSameBytesBandByBand) {
+  const TDibImage noise = NoiseImage(157, 203, 17);
+  TDibImage expected = noise;
+  SharpenRegionReference(expected, 13, 7, 120, 180, 6);
+  for (std::int32_t band : {1, 2, 7, 179, 180, 500}) {
+    for (int threads : {1, 2}) {
+      SetWorkerThreads(threads);
+      TDibImage image = noise;
+      SharpenRegion(image, 13, 7, 120, 180, 6, band);
+      EXPECT_TRUE(SamePixels(image, expected)) << "band " << band << " threads " << threads;
+    }
+  }
+  SetWorkerThreads(0);
+}
+
 TEST(Sharpen, ClipsTheRegionToTheImage) {
   TDibImage image = SolidImage(4, 4, Rgb{10, 10, 10});
   image.SetPixels(3, 3, 0xFFFFFF);
