@@ -17,23 +17,23 @@ using testing_support::NoiseImage;
 using testing_support::TempDir;
 using testing_support::ViewFixture;
 
-TEST(ZoomKeepingWidth, KeepsTheZoomedWidthRelativeToTheView) {
+TEST(ZoomForWidthShare, KeepsTheZoomedWidthRelativeToTheView) {
   // A 1600-pixel photo at 100 % in an 800 view is twice the view wide; in a
   // 1024 view twice the width is 128 %.
-  const auto kept = ZoomKeepingWidth(1600, 1200, 1024, 2.0);
+  const auto kept = ZoomForWidthShare(1600, 1200, 1024, 2.0);
   ASSERT_TRUE(kept.has_value());
-  EXPECT_EQ(kept->Percent, 128);
-  EXPECT_DOUBLE_EQ(kept->Scale, 0.78125);
+  EXPECT_EQ(kept->zoom_percent, 128);
+  EXPECT_DOUBLE_EQ(kept->scale, 0.78125);
   // Back to the 480 view: 60 %.
-  EXPECT_EQ(ZoomKeepingWidth(1600, 1200, 480, 2.0)->Percent, 60);
+  EXPECT_EQ(ZoomForWidthShare(1600, 1200, 480, 2.0)->zoom_percent, 60);
 }
 
-TEST(ZoomKeepingWidth, RefusesAZoomBeyondTheLargestZoomImage) {
+TEST(ZoomForWidthShare, RefusesAZoomBeyondTheLargestZoomImage) {
   // 8000 x 6000 at 100 % in a 480 view is 16.7 view widths; in the 1024
   // view that is 213 %, 17040 x 12780 pixels: over 50,000,000.
-  EXPECT_FALSE(ZoomKeepingWidth(8000, 6000, 1024, 8000.0 / 480).has_value());
-  EXPECT_FALSE(ZoomKeepingWidth(0, 6000, 1024, 2.0).has_value());
-  EXPECT_FALSE(ZoomKeepingWidth(800, 600, 1024, 0.0).has_value());
+  EXPECT_FALSE(ZoomForWidthShare(8000, 6000, 1024, 8000.0 / 480).has_value());
+  EXPECT_FALSE(ZoomForWidthShare(0, 6000, 1024, 2.0).has_value());
+  EXPECT_FALSE(ZoomForWidthShare(800, 600, 1024, 0.0).has_value());
 }
 
 struct ZoomedPhoto : ViewFixture {

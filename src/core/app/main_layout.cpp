@@ -6,6 +6,7 @@
 #include "core/library/sort_commands.h"
 #include "core/state/busy.h"
 #include "core/state/settings_file.h"
+#include "core/view/view_geometry.h"
 #include "core/view/histogram_commands.h"
 #include "core/view/view_commands.h"
 #include "core/view/view_render.h"
@@ -67,17 +68,6 @@ RelayoutPlan BeginRelayout(AppState& state, UserInterface& ui) {
   return plan;
 }
 
-std::optional<KeptZoom> ZoomKeepingWidth(std::int32_t shown_width, std::int32_t shown_height, std::int32_t view_width,
-                                         double ratio) {
-  if (shown_width <= 0 || shown_height <= 0 || view_width <= 0 || !(ratio > 0)) return std::nullopt;
-  const double scale = shown_width / (view_width * ratio);
-  const double percent = std::trunc(100.0 / scale + 0.5);
-  if (!(percent >= 1 && percent <= 1e6)) return std::nullopt;
-  const double pixels = std::trunc((shown_width * percent) / 100.0 * (shown_height * percent) / 100.0 + 0.5);
-  if (pixels > static_cast<double>(MaxZoomPixels)) return std::nullopt;
-  return KeptZoom{scale, static_cast<std::int32_t>(percent)};
-}
-
 void FinishRelayout(AppState& state, UserInterface& ui, const RelayoutPlan& plan) {
   ViewState& v = state.view;
   FillGrey(state.ViewPicture, v.ViewWidth, v.ViewHeight);
@@ -97,9 +87,9 @@ void FinishRelayout(AppState& state, UserInterface& ui, const RelayoutPlan& plan
   const BusyCursor busy(ui);
   const bool panorama = state.InPanorama();
   if (state.current.Edits.ZoomMode) {
-    if (const auto kept = ZoomKeepingWidth(v.ShownWidth, v.ShownHeight, v.ViewWidth, plan.ZoomRatio)) {
-      v.ViewScale = kept->Scale;
-      v.ZoomPercent = kept->Percent;
+    if (const auto kept = ZoomForWidthShare(v.ShownWidth, v.ShownHeight, v.ViewWidth, plan.ZoomRatio)) {
+      v.ViewScale = kept->scale;
+      v.ZoomPercent = kept->zoom_percent;
     }
     RenderZoom(state, ui, panorama);
   } else {

@@ -27,16 +27,6 @@ RelayoutPlan BeginRelayout(AppState& state, UserInterface& ui);
 // photo on show drawn again (zoomed to the same width relative to the view).
 void FinishRelayout(AppState& state, UserInterface& ui, const RelayoutPlan& plan);
 
-struct KeptZoom {
-  double Scale = 1.0;
-  std::int32_t Percent = 100;
-};
-
-// The zoom that shows the photo at ratio times the new view width; nothing
-// when the zoomed photo would pass MaxZoomPixels (or nothing sensible exists).
-std::optional<KeptZoom> ZoomKeepingWidth(std::int32_t shown_width, std::int32_t shown_height, std::int32_t view_width,
-                                         double ratio);
-
 // The size menu's check mark and the custom item's caption from the settings.
 void CheckSizeMenu(const AppState& state, UserInterface& ui);
 

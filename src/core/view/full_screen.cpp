@@ -26,11 +26,7 @@ std::optional<KeptZoom> KeepZoomShare(std::int32_t shown_width, std::int32_t sho
     return std::nullopt;
   }
   // The zoomed photo's width in views of the old size.
-  const double share = (shown_width / view_scale) / from_width;
-  const double scale = shown_width / (to_width * share);
-  const std::int32_t z = R(100 / scale);
-  if (z < 1 || !ZoomWithinLimit(z, shown_width, shown_height)) return std::nullopt;
-  return KeptZoom{scale, z};
+  return ZoomForWidthShare(shown_width, shown_height, to_width, (shown_width / view_scale) / from_width);
 }
 
 std::int32_t WheelNotches::Add(std::int32_t delta) {

@@ -13,15 +13,12 @@
 #include "core/state/app_state.h"
 #include "core/state/key_map.h"
 #include "core/state/user_interface.h"
+#include "core/view/view_geometry.h"
 
 namespace lumetta {
 
-// A zoom that shows the same share of the photo's width in a view of
+// The zoom that shows the same share of the photo's width in a view of
 // to_width as the current zoom shows in a view of from_width.
-struct KeptZoom {
-  double scale = 1.0;
-  std::int32_t zoom_percent = 100;
-};
 // Nothing when there is nothing to keep (no shown size, a view without
 // width) or the new zoom would pass the size limit.
 std::optional<KeptZoom> KeepZoomShare(std::int32_t shown_width, std::int32_t shown_height, double view_scale,

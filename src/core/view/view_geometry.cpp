@@ -91,6 +91,17 @@ bool ZoomWithinLimit(std::int32_t z, std::int32_t shown_width, std::int32_t show
   return R64(w * h) <= MaxZoomPixels;
 }
 
+std::optional<KeptZoom> ZoomForWidthShare(std::int32_t shown_width, std::int32_t shown_height, std::int32_t view_width,
+                                          double share) {
+  if (shown_width <= 0 || shown_height <= 0 || view_width <= 0 || !(share > 0)) return std::nullopt;
+  const double scale = shown_width / (view_width * share);
+  const double percent = 100.0 / scale;
+  if (!(percent >= 0.5 && percent < 1e6)) return std::nullopt;
+  const std::int32_t z = R(percent);
+  if (!ZoomWithinLimit(z, shown_width, shown_height)) return std::nullopt;
+  return KeptZoom{scale, z};
+}
+
 std::optional<std::int32_t> NextZoomStepUp(std::int32_t z) {
   if (z >= 1600) return std::nullopt;
   switch (z) {

@@ -48,6 +48,19 @@ double ZoomScaleOf(std::int32_t zoom_percent);
 // Whether the photo at zoom z stays within MaxZoomPixels.
 bool ZoomWithinLimit(std::int32_t zoom_percent, std::int32_t shown_width, std::int32_t shown_height);
 
+// A zoom of the shown photo: the view's scale and the percentage shown.
+struct KeptZoom {
+  double scale = 1.0;
+  std::int32_t zoom_percent = 100;
+};
+
+// The zoom at which the shown photo is share times as wide as a view of
+// view_width: how a zoom is kept when the view changes size. Nothing when
+// there is nothing to keep (no shown size, no view width, no share) or the
+// zoom would pass the size limit.
+std::optional<KeptZoom> ZoomForWidthShare(std::int32_t shown_width, std::int32_t shown_height, std::int32_t view_width,
+                                          double share);
+
 // The next value of each zoom command, or nothing when the command does not
 // go further from z.
 std::optional<std::int32_t> NextZoomStepUp(std::int32_t zoom_percent);
