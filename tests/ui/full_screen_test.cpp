@@ -16,9 +16,11 @@
 #include "core/imaging/dib_image.h"
 #include "core/state/settings.h"
 #include "core/view/view_render.h"
+#include "support/modal.h"
 #include "support/test_environment.h"
 #include "ui/app/application.h"
 #include "ui/app/full_screen_controller.h"
+#include "ui/slideshow/slide_form.h"
 #include "ui/slideshow/slide_show_view.h"
 #include "ui/view/full_gamen_form.h"
 
@@ -219,6 +221,34 @@ class FullScreenTest : public QObject {
     QTest::keyClick(run.full->Form(), Qt::Key_Escape);
     QVERIFY(!state.FullScreenActive);
     QVERIFY(state.UiReady);
+  }
+
+  void f9InsideStartsTheShowThere() {
+    Setup setup;
+    Running run(setup);
+    QVERIFY(run.Ready());
+    AppState& state = run.app.State();
+    auto* slides = run.app.MainForm().findChild<SlideShowView*>();
+    QVERIFY(slides != nullptr);
+    run.full->Open(false);
+    bool offered = false;
+    slides->OnSlideForm = [&](TSlideForm& form) {
+      offered = true;
+      QVERIFY(!form.FullStartBtn->isEnabled());
+      testing_support::WhenModalOpens([](QWidget* w) {
+        auto* dialog = qobject_cast<TSlideForm*>(w);
+        if (dialog != nullptr) QTest::mouseClick(dialog->StartBtn, Qt::LeftButton);
+      });
+    };
+    QTest::keyClick(run.full->Form(), Qt::Key_F9);
+    QVERIFY(offered);
+    QVERIFY(slides->Show().Running());
+    QCOMPARE(state.SlidePicture.Width(), run.Screen().width());
+    QTest::keyClick(run.full->Form(), Qt::Key_Escape);
+    QVERIFY(!slides->Show().Running());
+    QVERIFY(state.FullScreenActive);
+    QTest::keyClick(run.full->Form(), Qt::Key_Escape);
+    QVERIFY(!state.FullScreenActive);
   }
 };
 

@@ -108,7 +108,7 @@ class SlideShowTest : public QObject {
     bool checked_refusal = false;
     run.view->OnSlideForm = [&](TSlideForm& form) {
       QCOMPARE(form.windowTitle(), QString("スライドショー（自動コマ送り観賞）"));
-      QVERIFY(!form.FullStartBtn->isEnabled());
+      QVERIFY(form.FullStartBtn->isEnabled());
       form.IntervalGroup->button(0)->setChecked(true);
       form.NiniEdit->setText("1.5");
       testing_support::WhenModalOpens([&](QWidget* w) {

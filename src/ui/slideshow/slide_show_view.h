@@ -41,8 +41,8 @@ class SlideShowView : public QObject, public SlideShowHost {
 
   SlideShow& Show() { return *show_; }
   QAction* SlideMenu = nullptr;
-  // Opens the full-screen view, which starts the show there; unset until
-  // the full-screen view exists, and "全画面スタート" stays disabled.
+  // Opens the full-screen view, which starts the show there; while it is
+  // unset (or the view is open) "全画面スタート" is disabled.
   std::function<void()> StartFullScreen;
   // Called with the dialog before it runs (tests answer it).
   std::function<void(TSlideForm&)> OnSlideForm;
