@@ -61,25 +61,6 @@ class PaneSizeGuard {
   std::int32_t height_;
 };
 
-// The copy of an archive entry extracted for one pane, deleted when the pane
-// is done, whether it was drawn or failed.
-class ExtractedCopy {
- public:
-  ExtractedCopy() = default;
-  ~ExtractedCopy() {
-    if (path_.empty()) return;
-    std::error_code ec;
-    std::filesystem::remove(ToFsPath(path_), ec);
-  }
-  ExtractedCopy(const ExtractedCopy&) = delete;
-  ExtractedCopy& operator=(const ExtractedCopy&) = delete;
-
-  void Keep(std::string path) { path_ = std::move(path); }
-
- private:
-  std::string path_;
-};
-
 void RemoveHoverLabel(AppState& state) { CallHook(state.hooks.RemoveHoverLabel); }
 
 // The edits and zoom the edited-photo file at path keeps for the photo just
@@ -145,21 +126,31 @@ void FillPanes(AppState& state, UserInterface& ui, std::int32_t position, std::i
       path = JoinPath(state.Panes[p].Folder, listed_name);
     }
 
-    ExtractedCopy extracted;
+    // Not on disk: an entry of an archive, taken out for this pane and
+    // deleted when the pane is done, drawn or not. One that cannot be
+    // taken out keeps its path and fails to decode.
+    ArchiveCopy extracted;
     if (!PathExists(path)) {
-      // Not on disk: an entry of an archive. One that cannot be extracted
-      // keeps its path and fails to decode.
-      if (std::optional<std::string> copy = ExtractArchiveEntry(path, state.folders.TempFolder)) {
-        path = *copy;
-        extracted.Keep(*copy);
+      extracted = ExtractArchivePhoto(state, ui, path);
+      if (extracted.Extracted()) path = extracted.Path();
+      if (extracted.Status() == ArchiveCopyStatus::ArchiveUnreadable) {
+        // The message about the archive has been shown; one is enough.
+        ShowReadError(state, ui, position, false);
+        return;
       }
     }
 
     if (!state.SlideShowActive && p == first) ShowLoadingLabels(state, ui, listed_name);
 
+    std::string edited_path;
     if (IsEditedPhotoName(path)) {
-      const std::string edited_path = path;
+      edited_path = path;
       path = SourcePhotoName(edited_path);
+      if (!IsRegularFile(path) && extracted.Extracted()) {
+        // An archive's photos are read-only: nothing to locate or trash.
+        ShowReadError(state, ui, position, true);
+        return;
+      }
       if (!IsRegularFile(path)) {
         FollowMissingSource(state, ui, position, step, edited_path, path);
         return;
@@ -192,7 +183,8 @@ void FillPanes(AppState& state, UserInterface& ui, std::int32_t position, std::i
     }
     state.current.Edits.ZoomMode = false;
     if (IsEditedPhotoName(state.current.Name)) {
-      ReadEditedState(state, JoinPath(ParentFolder(path), state.current.Name));
+      // The file read (a copy for a photo in an archive), not its listed name.
+      ReadEditedState(state, edited_path.empty() ? JoinPath(ParentFolder(path), state.current.Name) : edited_path);
     }
 
     if (panorama) {

@@ -1,6 +1,7 @@
 #include "core/app/shutdown.h"
 
 #include "core/base/folder_cleanup.h"
+#include "core/library/archive_folders.h"
 #include "core/library/thumbnail_cache_sweep.h"
 #include "core/state/settings_file.h"
 
@@ -14,6 +15,8 @@ CloseAnswer CloseQuery(AppState& state, UserInterface& ui, bool other_instance_r
   ui.SetBusy(true);
   SweepThumbnailCacheIfDue(state);
   WriteSettingsFile(state, ui);
+  // This instance's own scratch folder goes in any case.
+  EndArchiveWork(state);
   if (!other_instance_running) ClearTempFolder(state.folders.TempFolder);
   ui.SetBusy(false);
   return CloseAnswer::Close;

@@ -108,6 +108,8 @@ void CreateMainState(AppState& state, const StartupEnvironment& env, UserInterfa
   RepairSizeSettings(state.settings);
 
   state.PhotoExtensions.clear();
+  // The archive layer is part of the program.
+  state.ZipAvailable = true;
   state.photos.PhotoCount = 0;
   state.current = PhotoRecord{};
   for (std::int32_t n = 1; n <= kSlotCount; ++n) {

@@ -11,6 +11,7 @@
 #include "core/base/names.h"
 #include "core/base/paths.h"
 #include "core/base/text_codec.h"
+#include "core/archive/archive_error.h"
 #include "core/library/archive_folders.h"
 #include "core/library/date_keys.h"
 #include "core/library/photo_extensions.h"
@@ -64,11 +65,17 @@ void ListPhotos(AppState& state, UserInterface& ui, const std::vector<std::strin
   }
 }
 
+// An archive that cannot be read lists nothing here; the tree has said so.
 void ListArchiveFolderPhotos(AppState& state, UserInterface& ui) {
-  if (!state.ZipAvailable) return;
-  const ArchivePathParts parts = SplitArchivePath(state.CurrentFolder);
-  if (parts.ArchiveFile.empty() || LowerCase(ExtensionOf(parts.ArchiveFile)) != ".zip") return;
-  ListPhotos(state, ui, ListArchiveFolder(parts.ArchiveFile, parts.InnerPath), "");
+  const ArchivePathParts parts = BrowsableArchive(state, state.CurrentFolder);
+  if (parts.ArchiveFile.empty()) return;
+  std::vector<std::string> names;
+  try {
+    names = ListArchiveFolder(state.folders.TempFolder, parts.ArchiveFile, parts.InnerPath);
+  } catch (const EArchive&) {
+    return;
+  }
+  ListPhotos(state, ui, names, "");
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include "core/state/user_interface.h"
 #include "core/base/names.h"
 #include "core/base/paths.h"
+#include "core/archive/archive_error.h"
+#include "core/archive/entry_names.h"
 #include "core/library/archive_folders.h"
 #include "core/library/folder_scan.h"
 
@@ -81,7 +83,7 @@ FolderListing ListFolder(const std::string& folder, const FolderChain& chain, bo
     const std::string name = FromFsPath(it->path().filename());
     if (it->is_directory(type_ec)) {
       if (!LeadsBackUp(*it, chain)) listing.Folders.push_back(name);
-    } else if (with_archives && it->is_regular_file(type_ec) && LowerCase(ExtensionOf(name)) == ".zip") {
+    } else if (with_archives && it->is_regular_file(type_ec) && IsArchiveFileName(name)) {
       listing.Archives.push_back(name);
     }
   }
@@ -154,9 +156,16 @@ void FillArchiveNode(AppState& state, UserInterface& ui, FolderNode& node, const
   const ArchivePathParts parts = SplitArchivePath(path);
   if (parts.ArchiveFile.empty()) return;
   node.Icon = parts.InnerPath.empty() ? FolderIcon::Archive : FolderIcon::Folder;
-  if (!state.ZipAvailable || LowerCase(ExtensionOf(parts.ArchiveFile)) != ".zip") return;
-  const BusyCursor busy(ui);
-  for (const std::string& name : ListArchiveChildren(parts.ArchiveFile, parts.InnerPath)) {
+  if (BrowsableArchive(state, path).ArchiveFile.empty()) return;
+  std::vector<std::string> children;
+  try {
+    const BusyCursor busy(ui);
+    children = ListArchiveChildren(state.folders.TempFolder, parts.ArchiveFile, parts.InnerPath);
+  } catch (const EArchive&) {
+    ui.ShowMessageBox({UnreadableArchiveMessage(parts.ArchiveFile)});
+    return;
+  }
+  for (const std::string& name : children) {
     if (!name.empty() && name.back() == '/') {
       node.AddChild(name.substr(0, name.size() - 1), FolderIcon::Folder);
     } else {

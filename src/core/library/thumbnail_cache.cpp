@@ -12,6 +12,7 @@
 #include "core/state/user_interface.h"
 #include "core/base/data_file.h"
 #include "core/base/paths.h"
+#include "core/library/archive_folders.h"
 #include "core/library/folder_scan.h"
 #include "core/library/photo_sort.h"
 #include "core/library/thumb_cache_file.h"
@@ -71,6 +72,17 @@ void LoadThumbnail(AppState& state, UserInterface& ui, std::int32_t pos) {
     const BusyCursor busy(ui, !state.SlideShowActive);
     ThumbnailRequest request;
     request.PhotoPath = JoinPath(state.CurrentFolder, entry.Name);
+    // A photo in an archive is read from a copy, which goes when the build
+    // is done; its thumbnail is cached whatever its size. An archive that
+    // cannot be read leaves the photo black: the tree has told why.
+    ArchiveCopy extracted;
+    if (!PathExists(request.PhotoPath) && state.ZipAvailable) {
+      extracted = ExtractArchiveEntry(request.PhotoPath, state.folders.TempFolder);
+      if (extracted.Extracted()) {
+        request.PhotoPath = extracted.Path();
+        request.FromArchive = true;
+      }
+    }
     request.Rotation = entry.Rotation;
     request.GlobalSharpness = state.settings.GlobalSharpness;
     request.BmpByPlugin = state.BmpByPlugin;

@@ -278,19 +278,17 @@ void SlideShow::RefreshAfterTransition() {
 void SlideShow::ReadShootingInfo() {
   const PhotoRecord& shown = state_.current;
   std::string path = JoinPath(shown.Folder, shown.Name);
-  std::optional<std::string> extracted;
-  if (!PathExists(path)) {
+  // The show goes on: an archive that cannot be read leaves the panel empty
+  // without a message.
+  ArchiveCopy extracted;
+  if (!PathExists(path) && state_.ZipAvailable) {
     extracted = ExtractArchiveEntry(path, state_.folders.TempFolder);
-    if (extracted) path = *extracted;
+    if (extracted.Extracted()) path = extracted.Path();
   }
   if (IsEditedPhotoName(path)) path = SourcePhotoName(path);
   // The photo is on screen already: a truncated Exif block only leaves the
   // panel short.
   static_cast<void>(ReadExifInfo(state_, ui_, shown.Pos, path));
-  if (extracted) {
-    std::error_code ec;
-    std::filesystem::remove(ToFsPath(*extracted), ec);
-  }
 }
 
 // After the photo list's last photo in display order the show goes on in
