@@ -5,6 +5,7 @@
 #include <string>
 #include <system_error>
 
+#include "cli/archive_input.h"
 #include "cli/command.h"
 #include "cli/plugins.h"
 #include "core/base/paths.h"
@@ -43,8 +44,9 @@ const RegisterCommand kDecode({
       if (photos.size() != 1) throw UsageError("give exactly one photo");
       // Photos are never written, not even by mistake on the command line.
       if (SameFile(photos[0], out)) throw UsageError("the output file is the photo itself");
+      const PhotoArg photo = OpenPhotoArg(photos[0]);
       TDibImage image;
-      DecodeForCli(photos[0], image, plugins);
+      DecodeForCli(photo.Path, image, plugins);
       image.SaveToFile(out);
       return 0;
     },

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/archive_input.h"
 #include "cli/command.h"
 #include "core/base/paths.h"
 #include "core/records/edited_names.h"
@@ -20,11 +21,13 @@ int RunInfo(const std::vector<std::string>& arguments) {
   const std::vector<std::string> photos = Args(arguments).Positional();
   if (photos.size() != 1) throw UsageError("give exactly one photo");
   const std::string& listed = photos[0];
-  std::string photo = listed;
+  const PhotoArg opened = OpenPhotoArg(listed);
+  std::string photo = opened.Path;
   if (IsEditedPhotoName(listed)) {
-    photo = SourcePhotoName(listed);
+    photo = SourcePhotoName(opened.Path);
     if (!IsRegularFile(photo)) {
-      throw FileError("the source photo " + FileNameOf(photo) + " of " + FileNameOf(listed) + " does not exist");
+      throw FileError("the source photo " + FileNameOf(SourcePhotoNameAsWritten(listed)) + " of " +
+                      FileNameOf(listed) + " does not exist");
     }
   }
   if (!IsRegularFile(photo)) throw FileError("cannot open " + photo);

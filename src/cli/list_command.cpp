@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "core/state/headless_ui.h"
+#include "cli/archive_input.h"
 #include "cli/command.h"
 #include "cli/plugins.h"
 #include "core/state/app_state.h"
@@ -36,15 +37,14 @@ const RegisterCommand kList({
       const bool descending = args.TakeFlag("--desc");
       const std::vector<std::string> folders = args.Positional();
       if (folders.size() != 1) throw UsageError("give exactly one folder");
-      if (!IsDirectory(folders[0])) throw FileError("not a folder: " + folders[0]);
+      const std::string folder = FolderArg(folders[0]);
 
       auto state = std::make_unique<AppState>();
       UseCliPlugins(*state);
+      UseArchives(*state);
       state->settings.SortMode = SortModeArg(sort);
       state->settings.SortDirection = descending ? SortOrder::FromRight : SortOrder::FromLeft;
-      std::error_code ec;
-      const auto absolute = std::filesystem::absolute(ToFsPath(folders[0]), ec);
-      state->CurrentFolder = WithoutTrailingSeparator(ec ? folders[0] : FromFsPath(absolute.lexically_normal()));
+      state->CurrentFolder = folder;
       HeadlessUi ui(stderr);
       ScanFolder(*state, ui);
       for (std::int32_t i = 1; i <= state->photos.PhotoCount; ++i) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <system_error>
 
+#include "cli/archive_input.h"
 #include "cli/command.h"
 #include "cli/render_options.h"
 #include "core/base/paths.h"
@@ -28,7 +29,9 @@ int RunRender(const std::vector<std::string>& arguments) {
   if (SameFile(photos[0], out)) throw UsageError("the output file is the photo itself");
 
   AppState state;
-  RenderWithOptions(state, options, photos[0]);
+  // A photo inside an archive is taken out for as long as the render needs it.
+  const PhotoArg photo = OpenPhotoArg(photos[0]);
+  RenderWithOptions(state, options, photo.Path);
   state.ViewPicture.SaveToFile(out);
   return 0;
 }

@@ -11,6 +11,7 @@
 
 #include "core/state/headless_ui.h"
 #include "cli/app_folder.h"
+#include "cli/archive_input.h"
 #include "cli/command.h"
 #include "cli/plugins.h"
 #include "platform/executable_path.h"
@@ -106,11 +107,11 @@ const RegisterCommand kThumbs({
       const std::string app_folder_option = args.TakeOption("--app-folder");
       const std::vector<std::string> folders = args.Positional();
       if (folders.size() != 1) throw UsageError("give exactly one folder");
-      const std::string folder = AbsoluteFolder(folders[0]);
-      if (!IsDirectory(folder)) throw FileError("not a folder: " + folders[0]);
+      const std::string folder = FolderArg(folders[0], app_folder_option);
 
       auto state = std::make_unique<AppState>();
       UseCliPlugins(*state);
+      UseArchives(*state, app_folder_option);
       state->CurrentFolder = folder;
       const std::string app_folder = AppFolderOf(app_folder_option);
       if (!out_folder.empty()) {

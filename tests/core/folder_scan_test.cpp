@@ -176,7 +176,7 @@ TEST(ScanFolder, AFolderInsideAnArchiveIsWatchedThroughTheArchivesFolder) {
   Scan scan;
   scan.state.ZipAvailable = true;
   scan.state.StripPos = 5;
-  EXPECT_TRUE(scan.Run(JoinPath(zip, "day1")).empty()) << "no archive reader yet: nothing listed";
+  EXPECT_TRUE(scan.Run(JoinPath(zip, "day1")).empty()) << "no archive at all: nothing listed";
   EXPECT_EQ(scan.state.StripPos, 1);
   ASSERT_EQ(scan.watched.size(), 1u);
   EXPECT_EQ(scan.watched[0], dir / "photos");

@@ -94,6 +94,8 @@ ArchiveSession::FileStamp ArchiveSession::StampOf(const std::string& file) {
 
 const std::string& ArchiveSession::ScratchLocked() {
   if (!scratch_.empty()) return scratch_;
+  // Without the program's temporary folder there is nowhere safe to write.
+  if (temp_folder_.empty()) throw EArchive("no temporary folder");
   std::error_code ec;
   fs::create_directories(ToFsPath(temp_folder_), ec);
   for (int attempt = 0; attempt < kScratchAttempts; ++attempt) {
