@@ -68,8 +68,8 @@ TEST(ArchiveTreeNodes, ShowArchivesWithTheirFoldersAndNestedArchives) {
   EXPECT_EQ(f.Tree(), (Lines{"photos +", "  deep.7z [zip] +", "    x/y + <", "  outer.cbz [zip]", "  trip.zip [zip]"}));
 
   RebuildTree(f.state, f.ui, JoinPath(f.root, "outer.cbz/inner.zip"));
-  EXPECT_EQ(f.Tree(),
-            (Lines{"photos +", "  deep.7z [zip]", "  outer.cbz [zip] +", "    inner.zip [zip] + <", "  trip.zip [zip]"}));
+  // Opened, a nested archive shows as the folder of its outer archive it is.
+  EXPECT_EQ(f.Tree(), (Lines{"photos +", "  deep.7z [zip]", "  outer.cbz [zip] +", "    inner.zip + <", "  trip.zip [zip]"}));
   EXPECT_TRUE(f.ui.boxes.empty());
 }
 
@@ -125,7 +125,12 @@ TEST(ArchivePhotos, APhotoOfANestedArchiveIsShownFromCopiesThatGo) {
   const std::string photo = f.WritePhoto("build/d.bmp", colour);
   WriteArchive(f.dir / "build/inner.zip", ArchiveFormat::Zip, {FileItem("d.bmp", ReadAll(photo))});
   WriteArchive(f.dir / "p/outer.zip", ArchiveFormat::Zip, {FileItem("inner.zip", ReadAll(f.dir / "build/inner.zip"))});
-  const auto before = f.PhotoBytes();
+  const auto photos = [&f] {
+    auto bytes = f.PhotoBytes();
+    std::erase_if(bytes, [&f](const auto& file) { return file.first.rfind(f.dir / "app", 0) == 0; });
+    return bytes;
+  };
+  const auto before = photos();
   f.Open("p/outer.zip/inner.zip");
   ASSERT_EQ(f.state.photos.PhotoCount, 1);
   ShowPhoto(f.state, f.ui, 1, 1);
@@ -134,7 +139,7 @@ TEST(ArchivePhotos, APhotoOfANestedArchiveIsShownFromCopiesThatGo) {
   EXPECT_EQ(f.state.current.Folder, f.dir / "p/outer.zip/inner.zip");
   EXPECT_TRUE(f.ui.boxes.empty());
   EXPECT_EQ(ScratchOf(f.state), (Lines{"1.arc"})) << "the photo's copy went; the inner archive stays for the next";
-  EXPECT_EQ(f.PhotoBytes(), before);
+  EXPECT_EQ(photos(), before);
 }
 
 TEST(ArchivePhotos, AnEditedPhotoInAnArchiveShowsWithItsSource) {

@@ -3,6 +3,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -37,8 +38,6 @@ void EnableFormats(archive* a) {
   Check(a, archive_read_support_format_tar(a), "tar");
   Check(a, archive_read_support_filter_none(a), "filter");
   Check(a, archive_read_support_filter_gzip(a), "gzip");
-  Check(a, archive_read_support_filter_bzip2(a), "bzip2");
-  Check(a, archive_read_support_filter_xz(a), "xz");
   // ZIP and RAR names without the archive's UTF-8 mark are code page 932;
   // marked ones are UTF-8 either way.
   Check(a, archive_read_set_options(a, "zip:hdrcharset=CP932,rar:hdrcharset=CP932"), "charset");

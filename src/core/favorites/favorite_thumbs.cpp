@@ -10,6 +10,7 @@
 #include "core/favorites/favorite_names.h"
 #include "core/favorites/favorites_page.h"
 #include "core/favorites/favorites_store.h"
+#include "core/library/archive_folders.h"
 #include "core/library/thumb_cache_file.h"
 #include "core/library/thumb_cache_path.h"
 #include "core/library/thumb_rotation_file.h"
@@ -129,6 +130,15 @@ bool LoadFavoriteThumb(AppState& state, UserInterface& ui, FavoritesPage& page, 
     const BusyCursor busy(ui, !state.SlideShowActive);
     ThumbnailRequest request;
     request.PhotoPath = disk;
+    // A favorite inside an archive is drawn from a copy, as in the strip.
+    ArchiveCopy extracted;
+    if (!PathExists(disk) && state.ZipAvailable) {
+      extracted = ExtractArchiveEntry(disk, state.folders.TempFolder);
+      if (extracted.Extracted()) {
+        request.PhotoPath = extracted.Path();
+        request.FromArchive = true;
+      }
+    }
     request.Rotation = slot.Rotation;
     request.GlobalSharpness = state.settings.GlobalSharpness;
     request.BmpByPlugin = state.BmpByPlugin;

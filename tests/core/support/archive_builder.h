@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,7 @@ inline ArchiveItem LinkItem(std::string name, std::string target) {
 inline void WriteArchive(const std::string& path, ArchiveFormat format, const std::vector<ArchiveItem>& items,
                          std::size_t repeat = 1) {
   const platform::Utf8TextScope utf8;
+  std::filesystem::create_directories(std::filesystem::path(path).parent_path());
   archive* a = archive_write_new();
   ASSERT_NE(a, nullptr);
   switch (format) {
