@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/utf8_text_scope.h"
+#include "temp_dir.h"
 
 namespace lumetta::testing_support {
 
@@ -91,6 +92,18 @@ inline void WriteArchive(const std::string& path, ArchiveFormat format, const st
   }
   ASSERT_EQ(archive_write_close(a), ARCHIVE_OK) << archive_error_string(a);
   archive_write_free(a);
+}
+
+// A ZIP whose one entry "bomb.jpg" holds 600 MB of zeros in under 3 MB,
+// made once per test run.
+inline const std::string& BombZip() {
+  static const TempDir dir;
+  static const std::string path = [] {
+    const std::string zip = dir / "bomb.zip";
+    WriteArchive(zip, ArchiveFormat::Zip, {FileItem("bomb.jpg", std::string(std::size_t{1} << 20, '\0'))}, 600);
+    return zip;
+  }();
+  return path;
 }
 
 }  // namespace lumetta::testing_support
