@@ -112,6 +112,21 @@ TEST(ArchiveFolders, AnEditedPhotoComesOutWithItsSourceBesideIt) {
   EXPECT_EQ(ReadAll(JoinPath(ParentFolder(copy.Path()), "photo.JPG")), "photo");
 }
 
+TEST(ArchiveFolders, EntriesComeOutInAnyOrderAndAfterTheArchiveChanged) {
+  ArchiveFixture f;
+  const std::string zip = f.dir / "p/order.zip";
+  WriteArchive(zip, ArchiveFormat::Zip, {FileItem("a.jpg", "A"), FileItem("b.jpg", "B"), FileItem("c.jpg", "C")});
+  for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "b.jpg", "a.jpg", "c.jpg", "c.jpg"}) {
+    const ArchiveCopy copy = ExtractArchiveEntry(JoinPath(zip, name), f.temp);
+    ASSERT_TRUE(copy.Extracted()) << name;
+    EXPECT_EQ(ReadAll(copy.Path()), std::string(1, static_cast<char>(name[0] - 'a' + 'A')));
+  }
+  WriteArchive(zip, ArchiveFormat::Zip, {FileItem("a.jpg", "new A"), FileItem("d.jpg", "D")});
+  EXPECT_EQ(ReadAll(ExtractArchiveEntry(JoinPath(zip, "d.jpg"), f.temp).Path()), "D");
+  EXPECT_EQ(ReadAll(ExtractArchiveEntry(JoinPath(zip, "a.jpg"), f.temp).Path()), "new A");
+  EXPECT_EQ(ExtractArchiveEntry(JoinPath(zip, "b.jpg"), f.temp).Status(), ArchiveCopyStatus::EntryUnreadable);
+}
+
 TEST(ArchiveFolders, AMissingEntryIsUnreadableWithoutBlamingTheArchive) {
   ArchiveFixture f;
   const std::string zip = f.dir / "p/trip.zip";

@@ -59,13 +59,13 @@ EntryKind KindOf(archive_entry* entry, std::string_view name) {
 
 }  // namespace
 
+// Names are converted while headers are read; each call that reads them
+// holds the thread's text as UTF-8 for its own length only, so that a reader
+// kept open leaves the thread's locale alone in between.
 struct ArchiveReader::Impl {
   ~Impl() {
     if (handle != nullptr) archive_read_free(handle);
   }
-  // Names are converted while the archive is read: the scope spans the
-  // reader's life.
-  platform::Utf8TextScope text_scope;
   archive* handle = nullptr;
   std::size_t entries = 0;
   bool data_read = false;
@@ -75,6 +75,7 @@ ArchiveReader::ArchiveReader(std::unique_ptr<Impl> impl) : impl_(std::move(impl)
 ArchiveReader::~ArchiveReader() = default;
 
 std::unique_ptr<ArchiveReader> ArchiveReader::OpenFile(const std::string& path) {
+  const platform::Utf8TextScope utf8;
   auto impl = std::make_unique<Impl>();
   impl->handle = archive_read_new();
   if (impl->handle == nullptr) throw EArchive("archive reader not created");
@@ -84,6 +85,7 @@ std::unique_ptr<ArchiveReader> ArchiveReader::OpenFile(const std::string& path) 
 }
 
 std::unique_ptr<ArchiveReader> ArchiveReader::OpenMemory(const void* data, std::size_t size) {
+  const platform::Utf8TextScope utf8;
   auto impl = std::make_unique<Impl>();
   impl->handle = archive_read_new();
   if (impl->handle == nullptr) throw EArchive("archive reader not created");
@@ -93,6 +95,7 @@ std::unique_ptr<ArchiveReader> ArchiveReader::OpenMemory(const void* data, std::
 }
 
 std::optional<ArchiveEntry> ArchiveReader::Next() {
+  const platform::Utf8TextScope utf8;
   archive* a = impl_->handle;
   archive_entry* entry = nullptr;
   const int result = archive_read_next_header(a, &entry);

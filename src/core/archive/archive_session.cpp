@@ -121,6 +121,7 @@ std::string ArchiveSession::ScratchFolder() const {
 
 void ArchiveSession::End() {
   const std::lock_guard lock(mutex_);
+  open_ = OpenArchive{};
   listings_.clear();
   nested_.clear();
   if (scratch_.empty()) return;
@@ -204,8 +205,26 @@ ArchiveFolderPlace ArchiveSession::Resolve(const std::string& archive_file, cons
 
 ExtractOutcome ArchiveSession::Extract(const std::string& archive_file, std::string_view entry,
                                        const std::string& target, std::uint64_t limit) {
-  const std::unique_ptr<ArchiveReader> reader = ArchiveReader::OpenFile(archive_file);
-  return CopyEntry(*reader, entry, target, limit);
+  const std::lock_guard lock(mutex_);
+  const FileStamp stamp = StampOf(archive_file);
+  if (!open_.Reader || open_.Path != archive_file || !(open_.Stamp == stamp)) open_ = OpenArchive{};
+  try {
+    for (;;) {
+      if (!open_.Reader) open_ = OpenArchive{archive_file, stamp, ArchiveReader::OpenFile(archive_file), true};
+      const ExtractOutcome outcome = CopyEntry(*open_.Reader, entry, target, limit);
+      if (outcome == ExtractOutcome::Extracted) {
+        open_.FromStart = false;
+        return outcome;
+      }
+      // The reader is at the archive's end: the entry may lie before where it started.
+      const bool searched_all = open_.FromStart;
+      open_ = OpenArchive{};
+      if (outcome != ExtractOutcome::NotFound || searched_all) return outcome;
+    }
+  } catch (const EArchive&) {
+    open_ = OpenArchive{};
+    throw;
+  }
 }
 
 std::string ArchiveSession::NewWorkFolder() {

@@ -98,6 +98,15 @@ class ArchiveSession {
     FileStamp OuterStamp;
     std::string Path;
   };
+  // The archive last taken from, left open after that entry: the strip asks
+  // for the photos in the archive's order, so each is read on from where
+  // the one before ended instead of from the archive's start.
+  struct OpenArchive {
+    std::string Path;
+    FileStamp Stamp;
+    std::unique_ptr<ArchiveReader> Reader;
+    bool FromStart = true;
+  };
 
   static FileStamp StampOf(const std::string& file);
   const std::string& ScratchLocked();
@@ -112,6 +121,7 @@ class ArchiveSession {
   std::uint64_t uses_ = 0;
   std::map<std::string, CachedListing> listings_;
   std::map<std::string, NestedCopy> nested_;
+  OpenArchive open_;
 };
 
 }  // namespace lumetta
