@@ -1,4 +1,5 @@
 #include "core/app/main_layout.h"
+#include "core/view/view_geometry.h"
 
 #include <gtest/gtest.h>
 
