@@ -1,4 +1,5 @@
 #include "core/imaging/jpeg_decoder.h"
+#include "core/imaging/jpeg_errors.h"
 
 // clang-format off
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
@@ -18,26 +19,7 @@ namespace lumetta {
 
 namespace {
 
-// libjpeg reports a fatal error by calling error_exit, which must not return.
-// It jumps back to the setjmp of the step that called into libjpeg. Those
-// steps are plain functions whose locals need no destructors, so that the
-// jump skips nothing C++ would have to clean up; the C++ objects (the file,
-// the store) live in the caller, above the jump's target.
-struct ErrorManager {
-  jpeg_error_mgr pub;
-  std::jmp_buf jump;
-  char message[JMSG_LENGTH_MAX];
-};
-
-extern "C" void LumettaJpegErrorExit(j_common_ptr cinfo) {
-  auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
-  (*cinfo->err->format_message)(cinfo, err->message);
-  std::longjmp(err->jump, 1);
-}
-
-// Warnings (corrupt data, data that ends early) are counted by libjpeg and
-// otherwise kept quiet: the image shows what could be decoded.
-extern "C" void LumettaJpegOutputMessage(j_common_ptr) {}
+using jpeg::ErrorManager;
 
 // Input from a file through a buffer of its own, or from memory. At the end
 // of the data libjpeg gets an end-of-image marker (with a warning), so that a
@@ -119,10 +101,7 @@ constexpr J_COLOR_SPACE kOutputSpace = JCS_RGB;
 // The steps that call into libjpeg. Each returns false when libjpeg failed;
 // the message is then in err->message.
 bool CreateStep(jpeg_decompress_struct* cinfo, ErrorManager* err) {
-  cinfo->err = jpeg_std_error(&err->pub);
-  err->pub.error_exit = LumettaJpegErrorExit;
-  err->pub.output_message = LumettaJpegOutputMessage;
-  err->message[0] = '\0';
+  cinfo->err = jpeg::UseErrorManager(*err);
   if (setjmp(err->jump)) return false;
   jpeg_create_decompress(cinfo);
   return true;

@@ -1,4 +1,5 @@
 #include "core/imaging/jpeg_encoder.h"
+#include "core/imaging/jpeg_errors.h"
 
 // clang-format off
 #include <cstdio>  // jpeglib.h needs FILE and size_t declared first
@@ -15,27 +16,10 @@ namespace lumetta {
 
 namespace {
 
-// As in the decoder: error_exit jumps back to the setjmp of the step that
-// called into libjpeg; the steps hold nothing that needs a destructor.
-struct ErrorManager {
-  jpeg_error_mgr pub;
-  std::jmp_buf jump;
-  char message[JMSG_LENGTH_MAX];
-};
-
-extern "C" void LumettaJpegEncodeErrorExit(j_common_ptr cinfo) {
-  auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
-  (*cinfo->err->format_message)(cinfo, err->message);
-  std::longjmp(err->jump, 1);
-}
-
-extern "C" void LumettaJpegEncodeOutputMessage(j_common_ptr) {}
+using jpeg::ErrorManager;
 
 bool CreateStep(jpeg_compress_struct* cinfo, ErrorManager* err) {
-  cinfo->err = jpeg_std_error(&err->pub);
-  err->pub.error_exit = LumettaJpegEncodeErrorExit;
-  err->pub.output_message = LumettaJpegEncodeOutputMessage;
-  err->message[0] = '\0';
+  cinfo->err = jpeg::UseErrorManager(*err);
   if (setjmp(err->jump)) return false;
   jpeg_create_compress(cinfo);
   return true;
