@@ -189,45 +189,22 @@ void EditPanel::ViewPressed(QMouseEvent* event) {
     RunCommand(ui_, [this] { ViewMiddleButton(state_, ui_); });
     return;
   }
-  if (event->button() != Qt::LeftButton) return;
-  // The drag starts once the cursor has moved by the platform's threshold.
-  drag_pending_ = true;
-  press_global_ = event->globalPosition().toPoint();
+  if (event->button() == Qt::LeftButton) drag_.Press(event);
 }
 
 void EditPanel::ViewMoved(QMouseEvent* event) {
   const QPoint local = event->position().toPoint();
   ViewMouseMove(state_, ui_, local.x(), local.y());
-  if (!(event->buttons() & Qt::LeftButton)) return;
-  const QPoint global = event->globalPosition().toPoint();
-  if (drag_pending_ && (global - press_global_).manhattanLength() >= QApplication::startDragDistance()) {
-    drag_pending_ = false;
-    dragging_ = true;
-    ViewDragStart(state_, press_global_.x(), press_global_.y());
-  }
-  if (!dragging_) return;
-  // Leaving the view ends the drag as its release would.
-  if (!view_img_->rect().contains(local)) {
-    EndDrag();
-    return;
-  }
-  RunCommand(ui_, [this, global] { ViewDragMove(state_, ui_, global.x(), global.y()); });
+  if (event->buttons() & Qt::LeftButton) drag_.Move(event, *view_img_);
 }
 
 void EditPanel::ViewReleased(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  drag_pending_ = false;
-  if (dragging_) EndDrag();
-}
-
-void EditPanel::EndDrag() {
-  dragging_ = false;
-  RunCommand(ui_, [this] { ViewDragEnd(state_, ui_); });
+  if (event->button() == Qt::LeftButton) drag_.Release();
 }
 
 void EditPanel::ViewDoubleClicked(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  drag_pending_ = false;
+  drag_.Forget();
   const QPoint local = event->position().toPoint();
   RunCommand(ui_, [this, local] { ViewDoubleClick(state_, ui_, local.x(), local.y()); });
 }

@@ -16,6 +16,7 @@
 #include "core/state/app_state.h"
 #include "ui/app/qt_user_interface.h"
 #include "ui/view/picture_widget.h"
+#include "ui/view/view_drag.h"
 
 class QAction;
 class QMenu;
@@ -84,7 +85,6 @@ class EditPanel : public QObject {
   void ViewMoved(QMouseEvent* event);
   void ViewReleased(QMouseEvent* event);
   void ViewDoubleClicked(QMouseEvent* event);
-  void EndDrag();
 
   AppState& state_;
   QtUserInterface& ui_;
@@ -92,9 +92,7 @@ class EditPanel : public QObject {
   QWidget* window_;
   QLabel* henshu_lbl_;
   QLabel* gashitsu_labels_[2] = {nullptr, nullptr};
-  bool drag_pending_ = false;
-  bool dragging_ = false;
-  QPoint press_global_;
+  ViewDrag drag_{state_, ui_};
 };
 
 // Builds the edit panel into the main window and binds its menus and keys.

@@ -152,8 +152,7 @@ void TFullGamenForm::Pressed(QMouseEvent* event) {
     return;
   }
   if (event->button() != Qt::LeftButton || state_.InPanorama()) return;
-  drag_pending_ = true;
-  press_global_ = event->globalPosition().toPoint();
+  drag_.Press(event);
 }
 
 void TFullGamenForm::Moved(QMouseEvent* event) {
@@ -166,35 +165,16 @@ void TFullGamenForm::Moved(QMouseEvent* event) {
     const bool zoomed = state_.current.Edits.ZoomMode && !state_.InPanorama();
     full_img_->setCursor(zoomed ? Qt::SizeAllCursor : Qt::ArrowCursor);
   }
-  if (!(event->buttons() & Qt::LeftButton)) return;
-  const QPoint global = event->globalPosition().toPoint();
-  if (drag_pending_ && (global - press_global_).manhattanLength() >= QApplication::startDragDistance()) {
-    drag_pending_ = false;
-    dragging_ = true;
-    ViewDragStart(state_, press_global_.x(), press_global_.y());
-  }
-  if (!dragging_) return;
-  if (!full_img_->rect().contains(local)) {
-    EndDrag();
-    return;
-  }
-  RunCommand(ui_, [this, global] { ViewDragMove(state_, ui_, global.x(), global.y()); });
+  if (event->buttons() & Qt::LeftButton) drag_.Move(event, *full_img_);
 }
 
 void TFullGamenForm::Released(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  drag_pending_ = false;
-  if (dragging_) EndDrag();
-}
-
-void TFullGamenForm::EndDrag() {
-  dragging_ = false;
-  RunCommand(ui_, [this] { ViewDragEnd(state_, ui_); });
+  if (event->button() == Qt::LeftButton) drag_.Release();
 }
 
 void TFullGamenForm::DoubleClicked(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  drag_pending_ = false;
+  drag_.Forget();
   if (state_.InPanorama()) {
     Close();
     return;

@@ -11,6 +11,7 @@
 #include "core/view/full_screen.h"
 #include "ui/app/qt_user_interface.h"
 #include "ui/view/picture_widget.h"
+#include "ui/view/view_drag.h"
 
 class QScreen;
 
@@ -44,7 +45,6 @@ class TFullGamenForm : public QWidget {
   void Moved(QMouseEvent* event);
   void Released(QMouseEvent* event);
   void DoubleClicked(QMouseEvent* event);
-  void EndDrag();
   bool AtCorner(const QPoint& local) const;
   void Close();
 
@@ -54,9 +54,7 @@ class TFullGamenForm : public QWidget {
   PictureWidget* full_img_;
   WheelNotches wheel_;
   bool running_ = false;
-  bool drag_pending_ = false;
-  bool dragging_ = false;
-  QPoint press_global_;
+  ViewDrag drag_{state_, ui_};
 };
 
 }  // namespace lumetta::ui
